@@ -1,0 +1,14 @@
+// The modes of lumora_info; each prints what one page shows and returns the exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TKxLumora;
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// The file page's lines for each file; "==> FILE <==" headers when there are several.
+int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files);

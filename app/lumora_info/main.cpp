@@ -1,0 +1,57 @@
+// lumora_info: prints, as text, what the window's pages show.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/lumora_info/commands.h"
+#include "mediainfo/lumoram.h"
+#include "platform/com.h"
+#include "platform/user_locale.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: lumora_info FILE...\n"
+    "Prints what Lumora's file page shows for each media file.\n"
+    "\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n"
+    "\n"
+    "Exit status: 0 when every file was analysed, 1 when any analysis failed, 2 on a usage error.\n";
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "lumora_info: %s\nTry 'lumora_info --help'.\n", message.c_str());
+    return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
+            files.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return kExitOk;
+        } else if (argument == "--version") {
+            std::printf("lumora_info %s\n", LUMORA_VERSION);
+            return kExitOk;
+        } else {
+            return UsageError("unknown option '" + argument + "'");
+        }
+    }
+    if (files.empty()) return UsageError("no file given");
+
+    CoInitialize(nullptr);
+    TKxLumora lumora;
+    lumora.SetDecimalSeparator(UserDecimalSeparator());
+    const int status = PrintFileInfo(lumora, files);
+    CoUninitialize();
+    return status;
+}

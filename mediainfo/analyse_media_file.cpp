@@ -1,0 +1,255 @@
+#include "mediainfo/analyse_media_file.h"
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+
+#include "catalogue/kx_ds_adds_for_info.h"
+#include "mediainfo/codec_names.h"
+#include "mediainfo/lumoram.h"
+#include "mediainfo/media_type_names.h"
+#include "mediainfo/number_text.h"
+#include "platform/com.h"
+#include "platform/media_det.h"
+#include "platform/media_uuids.h"
+
+namespace {
+
+// A media type handed over by the detector, freed when the stream has been handled.
+class StreamMediaType {
+public:
+    StreamMediaType() = default;
+    ~StreamMediaType() { FreeMediaType(mt_); }
+    StreamMediaType(const StreamMediaType&) = delete;
+    StreamMediaType& operator=(const StreamMediaType&) = delete;
+
+    AM_MEDIA_TYPE* Out() {
+        FreeMediaType(mt_);
+        mt_ = {};
+        return &mt_;
+    }
+    const AM_MEDIA_TYPE& operator*() const { return mt_; }
+    const AM_MEDIA_TYPE* operator->() const { return &mt_; }
+
+    // The block's header, copied out, or false when the block is absent or too small to hold it.
+    template <class Header>
+    bool ReadHeader(Header& header) const {
+        if (!mt_.pbFormat || mt_.cbFormat < sizeof(Header)) return false;
+        std::memcpy(&header, mt_.pbFormat, sizeof(Header));
+        return true;
+    }
+
+private:
+    AM_MEDIA_TYPE mt_{};
+};
+
+bool FileExists(const std::string& fileName) {
+    std::error_code error;
+    const auto status = std::filesystem::status(fileName, error);
+    return !error && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+// Seconds as shown: truncated towards zero, kept within the 32-bit range.
+int32_t WholeSeconds(double seconds) {
+    const double whole = std::trunc(seconds);
+    if (whole >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+    if (whole <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(whole);
+}
+
+enum class VideoFormat { VideoInfo, VideoInfo2, MPEGVideo, MPEG2Video };
+
+}  // namespace
+
+// Befriended by TKxLumora: the one place that writes the analysis results.
+class MediaFileAnalysis {
+public:
+    MediaFileAnalysis(const std::string& fileName, TKxLumora& target) : fileName_(fileName), target_(target) {}
+
+    void Run() {
+        if (!FileExists(fileName_)) {
+            target_.FVideoMajorType = kFileNotFoundMarker;
+            return;
+        }
+        if (const auto container = ContainerNameForExtension(fileName_)) target_.FFileFormat = *container;
+
+        if (FAILED(CoCreateInstance(CLSID_MediaDet, detector_)) || !detector_) return;
+        if (FAILED(detector_->put_Filename(fileName_))) {
+            target_.FVideoMajorType = kErrorMarker;
+            return;
+        }
+        LONG streamCount = 0;
+        if (FAILED(detector_->get_OutputStreams(&streamCount)) || streamCount <= 0) return;
+
+        for (LONG index = 0; index < streamCount; ++index) {
+            if (FAILED(detector_->put_CurrentStream(index))) continue;
+            StreamMediaType mt;
+            if (FAILED(detector_->get_StreamMediaType(mt.Out()))) continue;
+            DescribeStream(mt);
+        }
+    }
+
+private:
+    void DescribeStream(const StreamMediaType& mt) {
+        // The stream's own length and rate: a failed query never borrows another stream's answer.
+        length_ = 0;
+        frameRate_ = 0;
+
+        const TypeName major = MajorTypeName(mt->majortype);
+        Property(major.target, target_.FVideoMajorType, target_.FAudioMajorType, target_.FOtherMajorType) =
+            major.name;
+        const TypeName sub = SubTypeName(mt->subtype);
+        Property(sub.target, target_.FVideoSubType, target_.FAudioSubType, target_.FOtherSubType) = sub.name;
+
+        const GUID& format = mt->formattype;
+        if (IsEqualGUID(format, FORMAT_VideoInfo)) DescribeVideo(mt, VideoFormat::VideoInfo);
+        else if (IsEqualGUID(format, FORMAT_VideoInfo2)) DescribeVideo(mt, VideoFormat::VideoInfo2);
+        else if (IsEqualGUID(format, FORMAT_WaveFormatEx)) DescribeAudio(mt);
+        else if (IsEqualGUID(format, FORMAT_MPEGVideo)) DescribeVideo(mt, VideoFormat::MPEGVideo);
+        else if (IsEqualGUID(format, FORMAT_MPEG2Video)) DescribeVideo(mt, VideoFormat::MPEG2Video);
+        else target_.FVideo.FormatName = FormatTypeName(format);
+    }
+
+    static std::string& Property(TypeTarget target, std::string& video, std::string& audio, std::string& other) {
+        switch (target) {
+            case TypeTarget::Video: return video;
+            case TypeTarget::Audio: return audio;
+            case TypeTarget::Other: return other;
+        }
+        return other;
+    }
+
+    // The stream's length into the working value and the two duration texts; false on failure.
+    bool ReadLength(std::string& duration, std::string& durationMS) {
+        double seconds = 0;
+        if (FAILED(detector_->get_StreamLength(&seconds)) || !std::isfinite(seconds)) return false;
+        length_ = seconds;
+        duration = FormatDuration(WholeSeconds(seconds));
+        durationMS = std::to_string(RoundHalfEven(seconds * 1000));
+        return true;
+    }
+
+    void DescribeVideo(const StreamMediaType& mt, VideoFormat format) {
+        TKxVideoStreamInfo& video = target_.FVideo;
+        ReadLength(video.Duration, video.DurationMS);
+
+        // The header at the block's start: MPEG1VIDEOINFO begins with a VIDEOINFOHEADER and
+        // MPEG2VIDEOINFO with a VIDEOINFOHEADER2.
+        const bool second = format == VideoFormat::VideoInfo2 || format == VideoFormat::MPEG2Video;
+        VIDEOINFOHEADER header{};
+        VIDEOINFOHEADER2 header2{};
+        if (second ? !mt.ReadHeader(header2) : !mt.ReadHeader(header)) return;
+        const BITMAPINFOHEADER& bmi = second ? header2.bmiHeader : header.bmiHeader;
+        const DWORD bitRate = second ? header2.dwBitRate : header.dwBitRate;
+
+        video.Width = bmi.biWidth;
+        video.Height = bmi.biHeight;
+        const std::string compression = CompressionName(bmi.biCompression);
+        switch (format) {
+            case VideoFormat::VideoInfo:
+                ReadFrameRate();
+                WriteFrameCount();
+                video.FourCC = compression;
+                video.Codec = FourCCDescription(compression);
+                video.BitRate = bitRate;
+                WriteRatioClass(bmi);
+                break;
+            case VideoFormat::VideoInfo2:
+                ReadFrameRate();
+                WriteFrameCount();
+                video.FourCC = compression;
+                video.Codec = FourCCDescription(compression);
+                video.BitRate = bitRate;
+                WriteHeaderAspect(header2);
+                video.BitRate = bitRate;
+                break;
+            case VideoFormat::MPEGVideo:
+                video.Codec = compression;
+                ReadFrameRate();
+                video.BitRate = bitRate;
+                WriteFrameCount();
+                WriteRatioClass(bmi);
+                break;
+            case VideoFormat::MPEG2Video:
+                video.Codec = compression;
+                ReadFrameRate();
+                WriteFrameCount();
+                video.BitRate = bitRate;
+                WriteRatioClass(bmi);
+                break;
+        }
+    }
+
+    void ReadFrameRate() {
+        double rate = 0;
+        if (FAILED(detector_->get_FrameRate(&rate))) return;
+        frameRate_ = rate;
+        target_.FVideo.FrameRate = rate;
+    }
+
+    void WriteFrameCount() { target_.FVideo.FrameCount = RoundHalfEvenToInt32(length_ * frameRate_); }
+
+    void WriteRatioClass(const BITMAPINFOHEADER& bmi) {
+        TKxVideoStreamInfo& video = target_.FVideo;
+        if (bmi.biHeight == 0) {  // no picture shape to name; the other streams still count
+            video.AspectRatio.clear();
+            video.AspectX = -1;
+            video.AspectY = -1;
+            video.Aspect = 0;
+            return;
+        }
+        const double ratio = static_cast<double>(bmi.biWidth) / static_cast<double>(bmi.biHeight);
+        if (ratio > 1.33 && ratio < 1.34) {
+            video.AspectRatio = "4:3";
+            video.AspectX = 4;
+            video.AspectY = 3;
+        } else if (ratio > 1.77 && ratio < 1.78) {  // 16 / 9 = 1.7778
+            video.AspectRatio = "16:9";
+            video.AspectX = 16;
+            video.AspectY = 9;
+        } else {
+            video.AspectRatio = FormatAspectNumber(ratio, target_.FDecimalSeparator);
+            video.AspectX = -1;
+            video.AspectY = -1;
+        }
+        video.Aspect = ratio;
+    }
+
+    void WriteHeaderAspect(const VIDEOINFOHEADER2& header) {
+        TKxVideoStreamInfo& video = target_.FVideo;
+        video.AspectX = static_cast<int32_t>(header.dwPictAspectRatioX);
+        video.AspectY = static_cast<int32_t>(header.dwPictAspectRatioY);
+        video.Aspect = video.AspectY == 0 ? 0 : static_cast<double>(video.AspectX) / video.AspectY;
+        video.AspectRatio =
+            std::to_string(header.dwPictAspectRatioX) + ":" + std::to_string(header.dwPictAspectRatioY);
+    }
+
+    void DescribeAudio(const StreamMediaType& mt) {
+        // Everything read lies in the first 16 bytes; cbSize and what follows are not needed.
+        WAVEFORMATEX wave{};
+        if (!mt->pbFormat || mt->cbFormat < offsetof(WAVEFORMATEX, cbSize)) return;
+        std::memcpy(&wave, mt->pbFormat, std::min<size_t>(mt->cbFormat, sizeof wave));
+
+        auto entry = std::make_unique<TKxAudioStreamInfo>();
+        ReadLength(entry->Duration, entry->DurationMS);
+        entry->Codec = AudioFormatTagName(wave.wFormatTag);
+        entry->SampleRate = std::to_string(wave.nSamplesPerSec);
+        const uint64_t bitsPerSecond =
+            wave.nAvgBytesPerSec != 0
+                ? uint64_t{wave.nAvgBytesPerSec} * 8
+                : uint64_t{wave.wBitsPerSample} * wave.nSamplesPerSec * wave.nChannels;
+        entry->BitRate = std::to_string(bitsPerSecond);
+        entry->BitsPerSample = std::to_string(wave.wBitsPerSample);
+        entry->Channels = std::to_string(wave.nChannels);
+        target_.FAudioStreams.push_back(std::move(entry));
+    }
+
+    const std::string& fileName_;
+    TKxLumora& target_;
+    ComPtr<IMediaDet> detector_;
+    double length_ = 0;     // seconds, of the stream being described
+    double frameRate_ = 0;  // frames per second, likewise
+};
+
+void AnalyseMediaFile(const std::string& fileName, TKxLumora& target) { MediaFileAnalysis(fileName, target).Run(); }

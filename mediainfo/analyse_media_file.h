@@ -1,0 +1,14 @@
+// The analysis of one media file through the platform's media detector.
+#pragma once
+
+#include <string>
+
+class TKxLumora;
+
+inline constexpr char kFileNotFoundMarker[] = "FILE NOT FOUND";
+inline constexpr char kErrorMarker[] = "ERROR";
+
+// Writes what the detector tells of the file into the component: the container name, the
+// type names, the video description and one audio entry per audio stream. A missing file
+// leaves "FILE NOT FOUND" in VideoMajorType, a file the detector refuses "ERROR".
+void AnalyseMediaFile(const std::string& fileName, TKxLumora& target);

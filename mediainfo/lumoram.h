@@ -1,0 +1,83 @@
+// TKxLumora: the media information component. It holds the file to read, the results of the
+// last file analysis and DVD reading, and the catalogue lists, and runs the operations that
+// fill them through the platform.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dvd/kx_dvd_info.h"
+#include "mediainfo/stream_info.h"
+
+using TStrings = std::vector<std::string>;
+
+class TKxLumora {
+public:
+    TKxLumora();
+    ~TKxLumora();
+    TKxLumora(const TKxLumora&) = delete;
+    TKxLumora& operator=(const TKxLumora&) = delete;
+
+    // Analyses the file named by FileName. Every result is cleared first, so nothing of an
+    // earlier file remains; never throws.
+    void ReadFileInfo();
+
+    int32_t AudioStreamCount() const { return static_cast<int32_t>(FAudioStreams.size()); }
+    // Borrowed until the next ReadFileInfo; std::out_of_range outside 0 .. AudioStreamCount() − 1.
+    const TKxAudioStreamInfo& GetAudioStream(int32_t index) const;
+
+    const TKxVideoStreamInfo& Video() const { return FVideo; }
+    const std::string& FileFormat() const { return FFileFormat; }
+    const std::string& OtherMajorType() const { return FOtherMajorType; }
+    const std::string& OtherSubType() const { return FOtherSubType; }
+    // Also carries the failure markers "FILE NOT FOUND" and "ERROR".
+    const std::string& VideoMajorType() const { return FVideoMajorType; }
+    const std::string& VideoSubType() const { return FVideoSubType; }
+    const std::string& AudioMajorType() const { return FAudioMajorType; }
+    const std::string& AudioSubType() const { return FAudioSubType; }
+
+    const std::string& FileName() const { return FFileName; }
+    void SetFileName(std::string fileName) { FFileName = std::move(fileName); }
+
+    // Written into the aspect-ratio text; the programs pass the user's (UserDecimalSeparator).
+    const std::string& DecimalSeparator() const { return FDecimalSeparator; }
+    void SetDecimalSeparator(std::string separator) { FDecimalSeparator = std::move(separator); }
+
+    TKxDVDInfo& DVDInfo() { return *FDVDInfo; }
+    const TKxDVDInfo& DVDInfo() const { return *FDVDInfo; }
+
+    const TStrings& List_AudioCodecs() const { return FList_AudioCodecs; }
+    const TStrings& List_VideoCodecs() const { return FList_VideoCodecs; }
+    const TStrings& List_DirectShowFilters() const { return FList_DirectShowFilters; }
+    const TStrings& List_VideoCaptureDevices() const { return FList_VideoCaptureDevices; }
+    const TStrings& List_AudioCaptureDevices() const { return FList_AudioCaptureDevices; }
+    const TStrings& List_AudioOutputDevices() const { return FList_AudioOutputDevices; }
+    const TStrings& List_TVTuners() const { return FList_TVTuners; }
+
+private:
+    friend class MediaFileAnalysis;
+
+    void ClearFileResults();
+
+    std::vector<std::unique_ptr<TKxAudioStreamInfo>> FAudioStreams;
+    TKxVideoStreamInfo FVideo;
+    std::string FFileFormat;
+    std::string FOtherMajorType;
+    std::string FOtherSubType;
+    std::string FVideoMajorType;
+    std::string FVideoSubType;
+    std::string FAudioMajorType;
+    std::string FAudioSubType;
+    std::string FFileName;
+    std::string FDecimalSeparator = ".";
+    std::unique_ptr<TKxDVDInfo> FDVDInfo;
+    TStrings FList_AudioCodecs;
+    TStrings FList_VideoCodecs;
+    TStrings FList_DirectShowFilters;
+    TStrings FList_VideoCaptureDevices;
+    TStrings FList_AudioCaptureDevices;
+    TStrings FList_AudioOutputDevices;
+    TStrings FList_TVTuners;
+};

@@ -1,0 +1,34 @@
+// What one analysis learns of a file's video and of each of its audio streams.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct TKxVideoStreamInfo {
+    std::string Codec;
+    std::string Duration;    // "MM:SS" or "HH:MM:SS"
+    std::string DurationMS;  // decimal digits
+    std::string FourCC;      // "RGB", "RLE8", "RLE4", "BITFIELDS" or the code's characters
+    std::string FormatName;  // a format block kind that is not examined in detail
+    std::string AspectRatio;
+    double BitRate = 0;  // bits per second
+    double FrameRate = 0;
+    double Aspect = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;  // negative for top-down bitmaps
+    int32_t FrameCount = 0;
+    int32_t AspectX = 0;  // -1 when the ratio is not a recognised one
+    int32_t AspectY = 0;
+};
+
+class TKxAudioStreamInfo {
+public:
+    std::string BitRate;  // bits per second
+    std::string Channels;
+    std::string SampleRate;
+    std::string BitsPerSample;
+    std::string Codec;
+    std::string CodecInfo;  // never set
+    std::string Duration;
+    std::string DurationMS;
+};

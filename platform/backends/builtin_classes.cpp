@@ -1,0 +1,14 @@
+// The one table that maps the platform's class identifiers to the Linux backends.
+#include "platform/backends/ffmpeg/media_detector.h"
+#include "platform/com.h"
+#include "platform/media_det.h"
+
+namespace {
+
+constexpr BuiltinClass kBuiltinClasses[] = {
+    {&CLSID_MediaDet, &lumora::ffmpeg::CreateMediaDetector},
+};
+
+}  // namespace
+
+std::span<const BuiltinClass> BuiltinClasses() { return kBuiltinClasses; }
