@@ -1,12 +1,15 @@
 // The one table that maps the platform's class identifiers to the Linux backends.
+#include "platform/backends/dvdread/dvd_graph_builder.h"
 #include "platform/backends/ffmpeg/media_detector.h"
 #include "platform/com.h"
+#include "platform/dvd_interfaces.h"
 #include "platform/media_det.h"
 
 namespace {
 
 constexpr BuiltinClass kBuiltinClasses[] = {
     {&CLSID_MediaDet, &lumora::ffmpeg::CreateMediaDetector},
+    {&CLSID_DvdGraphBuilder, &lumora::dvdread::CreateDvdGraphBuilder},
 };
 
 }  // namespace

@@ -1,0 +1,19 @@
+// Where a DVD-Video volume's VIDEO_TS folder is, from any path the user may pick.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumora::dvdread {
+
+// The VIDEO_TS folder (name matched case-insensitively) for an .ifo or .bup file inside it, for
+// the folder itself, or for the volume folder that holds it. Nothing for anything else: a
+// missing path, another kind of file, an .ifo outside any VIDEO_TS.
+std::optional<std::filesystem::path> FindVideoTsFolder(std::string_view path);
+
+// ASCII letters upper-cased; other bytes (UTF-8 included) as they are.
+std::string UpperAscii(std::string_view text);
+
+}  // namespace lumora::dvdread
