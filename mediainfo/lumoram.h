@@ -23,6 +23,7 @@ public:
     // Analyses the file named by FileName. Every result is cleared first, so nothing of an
     // earlier file remains; never throws.
     void ReadFileInfo();
+    void ReadDVDInfo();
 
     int32_t AudioStreamCount() const { return static_cast<int32_t>(FAudioStreams.size()); }
     // Borrowed until the next ReadFileInfo; std::out_of_range outside 0 .. AudioStreamCount() − 1.
