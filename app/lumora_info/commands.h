@@ -12,3 +12,7 @@ inline constexpr int kExitUsage = 2;
 
 // The file page's lines for each file; "==> FILE <==" headers when there are several.
 int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files);
+
+// For each title of the volume at path, its title-list line and, indented, the lines the DVD page
+// shows when it is selected. kExitFailed, with one line on standard error, when path is no volume.
+int PrintDvdInfo(TKxLumora& lumora, const std::string& path);

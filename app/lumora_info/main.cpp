@@ -13,12 +13,17 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: lumora_info FILE...\n"
+    "       lumora_info --dvd PATH\n"
     "Prints what Lumora's file page shows for each media file.\n"
     "\n"
+    "  --dvd PATH   print what the DVD page shows for the DVD-Video volume at PATH (one of its\n"
+    "               .ifo files, its VIDEO_TS folder or the folder holding that): each title's\n"
+    "               line, then the video, audio and subtitle lines of that title, indented\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
-    "Exit status: 0 when every file was analysed, 1 when any analysis failed, 2 on a usage error.\n";
+    "Exit status: 0 when every file was analysed or the volume was read, 1 when any analysis\n"
+    "failed or PATH is no DVD-Video volume, 2 on a usage error.\n";
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "lumora_info: %s\nTry 'lumora_info --help'.\n", message.c_str());
@@ -29,6 +34,7 @@ int UsageError(const std::string& message) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> files;
+    std::vector<std::string> volumes;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -39,6 +45,9 @@ int main(int argc, char** argv) {
         } else if (argument == "--help" || argument == "-h") {
             std::fputs(kUsage, stdout);
             return kExitOk;
+        } else if (argument == "--dvd") {
+            if (i + 1 >= argc) return UsageError("option '--dvd' needs a PATH");
+            volumes.push_back(argv[++i]);
         } else if (argument == "--version") {
             std::printf("lumora_info %s\n", LUMORA_VERSION);
             return kExitOk;
@@ -46,12 +55,14 @@ int main(int argc, char** argv) {
             return UsageError("unknown option '" + argument + "'");
         }
     }
-    if (files.empty()) return UsageError("no file given");
+    if (volumes.size() > 1) return UsageError("only one '--dvd' PATH at a time");
+    if (!volumes.empty() && !files.empty()) return UsageError("'--dvd' takes no other files");
+    if (files.empty() && volumes.empty()) return UsageError("no file given");
 
     CoInitialize(nullptr);
     TKxLumora lumora;
     lumora.SetDecimalSeparator(UserDecimalSeparator());
-    const int status = PrintFileInfo(lumora, files);
+    const int status = volumes.empty() ? PrintFileInfo(lumora, files) : PrintDvdInfo(lumora, volumes.front());
     CoUninitialize();
     return status;
 }
