@@ -1,0 +1,187 @@
+#include "tests/integration/dvd/dvd_test_volumes.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+
+namespace lumora::testing {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::optional<fs::path> Authored(const fs::path& folder, const std::string& arguments, const fs::path& marker,
+                                 std::string* why) {
+    for (const char* tool : {"ffmpeg", "dvdauthor", "spumux", "lsdvd"}) {
+        if (!HaveTool(tool)) {
+            if (why)
+                *why = std::string(tool) + " is not installed: the DVD volumes cannot be made";
+            return std::nullopt;
+        }
+    }
+    if (!fs::exists(marker)) {
+        const CommandResult made =
+            RunCommand(Quote(LUMORA_DVD_VOLUME_SCRIPT) + " " + Quote(folder.string()) + arguments);
+        if (made.status != 0 || !fs::exists(marker)) {
+            if (why)
+                *why = "authoring the DVD volumes failed: " + made.err;
+            return std::nullopt;
+        }
+    }
+    return folder;
+}
+
+}  // namespace
+
+CommandResult RunCommand(const std::string& commandLine) {
+    char errName[] = "/tmp/lumora_dvd_test_err_XXXXXX";
+    const int errFile = mkstemp(errName);
+    CommandResult result;
+    if (errFile < 0)
+        return result;
+    close(errFile);
+    FILE* pipe = popen((commandLine + " 2>" + Quote(errName)).c_str(), "r");
+    if (pipe) {
+        char buffer[4096];
+        size_t got;
+        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            result.out.append(buffer, got);
+        const int status = pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    result.err = ReadText(errName);
+    unlink(errName);
+    return result;
+}
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+bool HaveTool(const std::string& tool) {
+    return RunCommand("command -v " + Quote(tool)).status == 0;
+}
+
+std::optional<fs::path> TestVolumes(std::string* why) {
+    const fs::path folder = LUMORA_DVD_TEST_VOLUMES;
+    return Authored(folder, "", folder / "pal_silent/VIDEO_TS/VIDEO_TS.IFO", why);
+}
+
+std::optional<fs::path> ManyTitlesVolume(int count, std::string* why) {
+    const fs::path folder = LUMORA_DVD_TEST_VOLUMES;
+    const std::string name = "many_" + std::to_string(count);
+    const auto made =
+        Authored(folder, " many " + std::to_string(count), folder / name / "VIDEO_TS/VIDEO_TS.IFO", why);
+    if (!made)
+        return std::nullopt;
+    return folder / name;
+}
+
+std::vector<LsdvdTitle> Lsdvd(const fs::path& volume) {
+    const CommandResult result = RunCommand("lsdvd -a -s -c -v " + Quote(volume.string()));
+    std::vector<LsdvdTitle> titles;
+    const std::regex titleLine(R"(^Title: (\d+), Length: (\d+):(\d+):(\d+)\.(\d+) Chapters: (\d+),.*)");
+    const std::regex videoLine(
+        R"(^\tVTS: (\d+), TTN: \d+, FPS: ([\d.]+), Format: (\w+), Aspect ratio: ([\d/]+), Width: (\d+), Height: (\d+),.*)");
+    const std::regex audioLine(
+        R"(^\tAudio: \d+, Language: (\S+) - .*, Format: (\S+) *, Frequency: (\d+), Quantization: (\S+), Channels: (\d+),.*)");
+    const std::regex subtitleLine(R"(^\tSubtitle: (\d+), Language: (\S+) - .*)");
+    std::istringstream lines(result.out);
+    std::smatch m;
+    for (std::string line; std::getline(lines, line);) {
+        if (std::regex_match(line, m, titleLine)) {
+            LsdvdTitle title;
+            title.number = std::stoi(m[1]);
+            title.hours = std::stoi(m[2]);
+            title.minutes = std::stoi(m[3]);
+            title.seconds = std::stoi(m[4]);
+            title.milliseconds = std::stoi(m[5]);
+            title.chapters = std::stoi(m[6]);
+            titles.push_back(title);
+        } else if (titles.empty()) {
+            continue;
+        } else if (std::regex_match(line, m, videoLine)) {
+            LsdvdTitle& title = titles.back();
+            title.titleSet = std::stoi(m[1]);
+            title.fps = std::stod(m[2]);
+            title.format = m[3];
+            title.aspect = m[4];
+            title.width = std::stoi(m[5]);
+            title.height = std::stoi(m[6]);
+        } else if (std::regex_match(line, m, audioLine)) {
+            titles.back().audio.push_back({m[1], m[2], m[4], std::stoi(m[3]), std::stoi(m[5])});
+        } else if (std::regex_match(line, m, subtitleLine)) {
+            titles.back().subtitles.emplace_back(std::stoi(m[1]), m[2]);
+        }
+    }
+    return titles;
+}
+
+std::vector<uint8_t> ReadBytes(const fs::path& file) {
+    const std::string text = ReadText(file);
+    return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+void WriteBytes(const fs::path& file, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < size; ++i)
+        value = value << 8 | bytes.at(offset + i);
+    return value;
+}
+
+VolumeCopy::VolumeCopy(const fs::path& volume, const std::string& name) {
+    char pattern[] = "/tmp/lumora_dvd_copy_XXXXXX";
+    base_ = mkdtemp(pattern);
+    root_ = base_ / name;
+    fs::copy(volume, root_, fs::copy_options::recursive);
+}
+
+VolumeCopy::~VolumeCopy() {
+    std::error_code error;
+    fs::remove_all(base_, error);
+}
+
+uint32_t ExpectedLocale(const std::string& code) {
+    // MAKELANGID(primary language, default sublanguage); Chinese is simplified.
+    const struct {
+        const char* code;
+        uint32_t lcid;
+    } table[] = {{"en", 0x0409}, {"de", 0x0407}, {"ru", 0x0419},
+                 {"fr", 0x040C}, {"ja", 0x0411}, {"es", 0x040A}};
+    for (const auto& row : table)
+        if (code == row.code)
+            return row.lcid;
+    return 0;
+}
+
+std::string ExpectedLanguageName(const std::string& code) {
+    const struct {
+        const char* code;
+        const char* name;
+    } table[] = {{"en", "English"}, {"de", "German"},   {"ru", "Russian"},
+                 {"fr", "French"},  {"ja", "Japanese"}, {"es", "Spanish"}};
+    for (const auto& row : table)
+        if (code == row.code)
+            return row.name;
+    return "[Unknown language]";
+}
+
+}  // namespace lumora::testing

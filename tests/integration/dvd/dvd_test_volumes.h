@@ -1,0 +1,78 @@
+// The DVD volumes authored for the tests, what lsdvd says of them, and their IFO bytes.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumora::testing {
+
+struct CommandResult {
+    int status = -1;  // exit status, -1 when the command did not end normally
+    std::string out;
+    std::string err;
+};
+
+// Runs a shell command line; standard output and standard error are captured.
+CommandResult RunCommand(const std::string& commandLine);
+std::string Quote(const std::string& text);
+bool HaveTool(const std::string& tool);
+
+// The folder holding pal_mixed, ntsc_mixed and pal_silent, authored on first use; nothing when
+// a tool is missing (the reason in *why).
+std::optional<std::filesystem::path> TestVolumes(std::string* why);
+// A volume of count one-second titles, authored on first use.
+std::optional<std::filesystem::path> ManyTitlesVolume(int count, std::string* why);
+
+struct LsdvdAudio {
+    std::string language;  // two letters, "xx" when none
+    std::string format;    // ac3, mpeg1, mpeg2ext, lpcm, dts, sdds
+    std::string quantization;
+    int frequency = 0;
+    int channels = 0;
+};
+
+struct LsdvdTitle {
+    int number = 0;
+    int hours = 0, minutes = 0, seconds = 0, milliseconds = 0;
+    int chapters = 0;
+    int titleSet = 0;
+    double fps = 0;
+    std::string format;  // PAL, NTSC
+    std::string aspect;  // 4/3, 16/9
+    int width = 0, height = 0;
+    std::vector<LsdvdAudio> audio;
+    // lsdvd lists only the subpicture streams the title's program chain marks available.
+    std::vector<std::pair<int, std::string>> subtitles;  // stream number from 1, language
+};
+
+// lsdvd -a -s -c -v on the volume, parsed.
+std::vector<LsdvdTitle> Lsdvd(const std::filesystem::path& volume);
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);
+uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size);
+
+// A fresh copy of a volume under the system's temporary folder, removed with the object.
+class VolumeCopy {
+public:
+    VolumeCopy(const std::filesystem::path& volume, const std::string& name);
+    ~VolumeCopy();
+    VolumeCopy(const VolumeCopy&) = delete;
+    VolumeCopy& operator=(const VolumeCopy&) = delete;
+
+    const std::filesystem::path& Root() const { return root_; }
+    std::filesystem::path VideoTs() const { return root_ / "VIDEO_TS"; }
+
+private:
+    std::filesystem::path base_;
+    std::filesystem::path root_;
+};
+
+// The ISO 639-1 codes the test volumes use, as Windows locale identifiers and language names.
+uint32_t ExpectedLocale(const std::string& code);
+std::string ExpectedLanguageName(const std::string& code);
+
+}  // namespace lumora::testing

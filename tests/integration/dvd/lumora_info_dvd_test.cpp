@@ -1,0 +1,82 @@
+// lumora_info --dvd on the paths a user may give, and proof that no VOB is opened.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "tests/integration/dvd/dvd_test_volumes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace lumora::testing;
+
+class LumoraInfoDvd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
+    void SetUp() override {
+        if (!volumes_)
+            GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
+    }
+
+    static CommandResult Info(const std::string& path) {
+        return RunCommand("timeout 60 " + Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(path));
+    }
+
+    static inline std::optional<fs::path> volumes_;
+    static inline std::string why_;
+};
+
+TEST_F(LumoraInfoDvd, AnyFileOfTheVolumeOrItsFolders) {
+    const fs::path volume = *volumes_ / "pal_mixed";
+    const CommandResult reference = Info(volume.string());
+    ASSERT_EQ(reference.status, 0);
+    ASSERT_NE(reference.out, "");
+    for (const fs::path& path : {volume / "VIDEO_TS/VIDEO_TS.IFO", volume / "VIDEO_TS/VIDEO_TS.BUP",
+                                 volume / "VIDEO_TS/VTS_02_0.IFO", volume / "VIDEO_TS/VTS_03_0.BUP",
+                                 volume / "VIDEO_TS", volume / "VIDEO_TS/", volume / "VIDEO_TS/.."}) {
+        const CommandResult result = Info(path.string());
+        EXPECT_EQ(result.status, 0) << path;
+        EXPECT_EQ(result.out, reference.out) << path;
+    }
+}
+
+TEST_F(LumoraInfoDvd, NamesInAnyCase) {
+    VolumeCopy copy(*volumes_ / "ntsc_mixed", "lower");
+    const fs::path lower = copy.Root() / "video_ts";
+    fs::rename(copy.VideoTs(), lower);
+    for (const auto& entry : fs::directory_iterator(lower)) {
+        std::string name = entry.path().filename().string();
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        fs::rename(entry.path(), lower / name);
+    }
+    const CommandResult reference = Info((*volumes_ / "ntsc_mixed").string());
+    EXPECT_EQ(Info((lower / "video_ts.ifo").string()).out, reference.out);
+    EXPECT_EQ(Info(copy.Root().string()).out, reference.out);
+}
+
+TEST_F(LumoraInfoDvd, NoVobIsOpened) {
+    // Every VOB becomes a FIFO with no writer: opening one for reading would block until the
+    // timeout ends the program.
+    VolumeCopy copy(*volumes_ / "pal_mixed", "fifos");
+    for (const auto& entry : fs::directory_iterator(copy.VideoTs())) {
+        if (entry.path().extension() != ".VOB")
+            continue;
+        fs::remove(entry.path());
+        ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
+    }
+    const CommandResult result =
+        RunCommand("timeout 20 " + Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(copy.Root().string()));
+    EXPECT_EQ(result.status, 0) << "124 means a VOB was opened";
+    EXPECT_EQ(result.out, Info((*volumes_ / "pal_mixed").string()).out);
+}
+
+TEST_F(LumoraInfoDvd, UsageErrors) {
+    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd").status, 2);
+    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd a --dvd b").status, 2);
+    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd a file.avi").status, 2);
+    const CommandResult help = RunCommand(Quote(LUMORA_INFO_BINARY) + " --help");
+    EXPECT_NE(help.out.find("--dvd PATH"), std::string::npos);
+}
+
+}  // namespace
