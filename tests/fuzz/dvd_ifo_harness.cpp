@@ -1,0 +1,83 @@
+#include "tests/fuzz/dvd_ifo_harness.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "dvd/read_dvd_volume.h"
+#include "platform/com.h"
+#include "platform/dvd_interfaces.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A volume folder of this process, in memory where the system has it.
+const fs::path& VideoTs() {
+    static const fs::path folder = [] {
+        const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        fs::path videoTs = base / ("lumora_dvd_fuzz_" + std::to_string(getpid())) / "VIDEO_TS";
+        fs::create_directories(videoTs);
+        std::atexit([] { fs::remove_all(VideoTs().parent_path()); });
+        return videoTs;
+    }();
+    return folder;
+}
+
+void Write(const fs::path& file, const uint8_t* data, size_t size) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// Every query the reader does not make as well, on every title the volume claims.
+void QueryNavigator(const std::string& path) {
+    ComPtr<IDvdGraphBuilder> builder;
+    if (FAILED(CoCreateInstance(CLSID_DvdGraphBuilder, builder)))
+        return;
+    if (FAILED(builder->RenderDvdVideoVolume(path.c_str(), 0, nullptr)))
+        return;
+    ComPtr<IDvdInfo2> info;
+    ComPtr<IDvdControl2> control;
+    builder->GetDvdInterface(IID_IDvdInfo2, info.PutVoid());
+    builder->GetDvdInterface(IID_IDvdControl2, control.PutVoid());
+    ULONG volumes = 0, volume = 0, titles = 0, value = 0, other = 0;
+    DVD_DISC_SIDE side{};
+    info->GetDVDVolumeInfo(&volumes, &volume, &side, &titles);
+    ULONGLONG id = 0;
+    info->GetDiscID(nullptr, &id);
+    for (ULONG t = 0; t <= std::min<ULONG>(titles, 100) + 1; ++t) {
+        DVD_MenuAttributes menu{};
+        DVD_TitleAttributes attributes{};
+        info->GetTitleAttributes(t, &menu, &attributes);
+        info->GetTitleParentalLevels(t, &value);
+        if (SUCCEEDED(control->PlayTitle(t, DVD_CMD_FLAG_None, nullptr))) {
+            DVD_HMSF_TIMECODE time{};
+            info->GetTotalTitleTime(&time, &value);
+            BOOL disabled = 0;
+            info->GetCurrentAudio(&value, &other);
+            info->GetCurrentSubpicture(&value, &other, &disabled);
+            info->GetCurrentUOPS(&value);
+            control->Stop();
+        }
+    }
+}
+
+}  // namespace
+
+void RunDvdIfoInput(const uint8_t* data, size_t size) {
+    static const bool initialised = (CoInitialize(nullptr), true);
+    (void)initialised;
+    const size_t split = size >= 2 ? std::min<size_t>(data[0] | data[1] << 8, size - 2) : 0;
+    const uint8_t* manager = data + std::min<size_t>(size, 2);
+    Write(VideoTs() / "VIDEO_TS.IFO", manager, split);
+    Write(VideoTs() / "VTS_01_0.IFO", manager + split, size - std::min<size_t>(size, 2) - split);
+
+    const std::string path = (VideoTs() / "VIDEO_TS.IFO").string();
+    TKxDVDInfo dvd;
+    ReadDVDVolume(path, dvd);
+    QueryNavigator(path);
+}

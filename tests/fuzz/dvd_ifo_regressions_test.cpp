@@ -1,0 +1,31 @@
+// Replays the fuzzer's seeds and every input it once crashed on, as an ordinary test.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/hidden_window.h"
+#include "tests/fuzz/dvd_ifo_harness.h"
+
+namespace {
+
+TEST(DvdIfoRegressions, EveryStoredInputRunsCleanly) {
+    const std::filesystem::path folder = LUMORA_DVD_FUZZ_INPUTS;
+    size_t inputs = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                         std::istreambuf_iterator<char>()};
+        SCOPED_TRACE(entry.path().filename().string());
+        RunDvdIfoInput(bytes.data(), bytes.size());
+        ++inputs;
+    }
+    EXPECT_GT(inputs, 0u);
+    EXPECT_EQ(LiveHiddenOwnerWindows(), 0u);
+}
+
+}  // namespace
