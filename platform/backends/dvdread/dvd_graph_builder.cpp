@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "platform/backends/dvdread/decoder_caps.h"
-#include "platform/backends/dvdread/disc_id.h"
-#include "platform/backends/dvdread/dvd_volume.h"
-#include "platform/backends/dvdread/ifo_attributes.h"
 #include "platform/backends/dvdread/player_settings.h"
 #include "platform/backends/dvdread/volume_location.h"
+#include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com_object.h"
 #include "platform/com_ptr.h"
 #include "platform/dvd_interfaces.h"
@@ -18,13 +17,11 @@ namespace lumora::dvdread {
 
 namespace {
 
-constexpr ULONG kMaxAudioStreams = 8;
-constexpr ULONG kMaxSubpictureStreams = 32;
 constexpr ULONG kNoParentalLevel = 0xFFFFFFFF;
 
 // What the graph and the navigator share: the rendered volume and where playback stands.
 struct Session {
-    std::unique_ptr<DvdVolume> volume;  // null until a volume renders
+    std::optional<VolumeSnapshot> volume;  // empty until a volume renders
     DVD_DOMAIN domain = DVD_DOMAIN_Stop;
     ULONG title = 0;  // the title played, in the Title domain
     OAFilterState state = State_Stopped;
@@ -96,7 +93,7 @@ private:
     std::shared_ptr<Session> session_;
 };
 
-// The navigator: every answer comes from the IFO files of the rendered volume.
+// The navigator: every answer comes from the snapshot of the rendered volume's IFO files.
 class DvdNavigator : public ComObject<IDvdInfo2, IDvdControl2> {
 public:
     explicit DvdNavigator(std::shared_ptr<Session> session) : session_(std::move(session)) {}
@@ -115,13 +112,12 @@ public:
             return E_POINTER;
         if (!Volume())
             return E_FAIL;
-        const TitleData* title = PlayingTitle();
+        const TitleFacts* title = PlayingTitle();
         if (!title)
             return VFW_E_DVD_INVALIDDOMAIN;
-        const TitleTime time = ToTitleTime(title->entryChain->playback_time);
-        *totalTime = time.time;
+        *totalTime = title->totalTime;
         if (timeCodeFlags)
-            *timeCodeFlags = time.flags;
+            *timeCodeFlags = title->timeCodeFlags;
         return S_OK;
     }
 
@@ -130,10 +126,8 @@ public:
             return E_POINTER;
         if (!Volume())
             return E_FAIL;
-        const TitleData* title = PlayingTitle();
-        const ULONG count = title ? title->titleSet->vtsi_mat->nr_of_vts_audio_streams
-                                  : Volume()->VideoManager().vmgi_mat->nr_of_vmgm_audio_streams;
-        *streamsAvailable = std::min(count, kMaxAudioStreams);
+        const TitleFacts* title = PlayingTitle();
+        *streamsAvailable = title ? title->audioStreams : Volume()->facts.menuAudioStreams;
         *currentStream = 0;
         return S_OK;
     }
@@ -143,10 +137,8 @@ public:
             return E_POINTER;
         if (!Volume())
             return E_FAIL;
-        const TitleData* title = PlayingTitle();
-        const ULONG count = title ? title->titleSet->vtsi_mat->nr_of_vts_subp_streams
-                                  : Volume()->VideoManager().vmgi_mat->nr_of_vmgm_subp_streams;
-        *streamsAvailable = std::min(count, kMaxSubpictureStreams);
+        const TitleFacts* title = PlayingTitle();
+        *streamsAvailable = title ? title->subpictureStreams : Volume()->facts.menuSubpictureStreams;
         *currentStream = 0;
         *isDisabled = 1;
         return S_OK;
@@ -157,9 +149,8 @@ public:
             return E_POINTER;
         if (!Volume())
             return E_FAIL;
-        const TitleData* title = PlayingTitle();
-        const pgc_t* chain = title ? title->entryChain : Volume()->VideoManager().first_play_pgc;
-        *uops = chain ? ToUserOperations(chain->prohibited_ops) : 0;
+        const TitleFacts* title = PlayingTitle();
+        *uops = title ? title->userOperations : Volume()->facts.firstPlayUserOperations;
         return S_OK;
     }
 
@@ -185,37 +176,13 @@ public:
                                DVD_TitleAttributes* attributes) override {
         if (!menu && !attributes)
             return E_POINTER;
-        const TitleData* title = nullptr;
+        const TitleFacts* title = nullptr;
         if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
             return hr;
-        const vtsi_mat_t& set = *title->titleSet->vtsi_mat;
-        if (menu) {
-            *menu = DVD_MenuAttributes{};
-            ToRegionFlags(Volume()->VideoManager().vmgi_mat->vmg_category, menu->fCompatibleRegion);
-            menu->VideoAttributes = ToVideoAttributes(set.vtsm_video_attr);
-            menu->fAudioPresent = set.nr_of_vtsm_audio_streams > 0;
-            if (menu->fAudioPresent)
-                menu->AudioAttributes = ToAudioAttributes(set.vtsm_audio_attr);
-            menu->fSubpicturePresent = set.nr_of_vtsm_subp_streams > 0;
-            if (menu->fSubpicturePresent)
-                menu->SubpictureAttributes = ToSubpictureAttributes(set.vtsm_subp_attr);
-        }
-        if (attributes) {
-            *attributes = DVD_TitleAttributes{};
-            const uint32_t application = set.vts_category & 0x0F;
-            attributes->AppMode = application == 0   ? DVD_AppMode_Not_Specified
-                                  : application == 1 ? DVD_AppMode_Karaoke
-                                                     : DVD_AppMode_Other;
-            attributes->VideoAttributes = ToVideoAttributes(set.vts_video_attr);
-            attributes->ulNumberOfAudioStreams =
-                std::min<ULONG>(set.nr_of_vts_audio_streams, kMaxAudioStreams);
-            for (ULONG i = 0; i < attributes->ulNumberOfAudioStreams; ++i)
-                attributes->AudioAttributes[i] = ToAudioAttributes(set.vts_audio_attr[i]);
-            attributes->ulNumberOfSubpictureStreams =
-                std::min<ULONG>(set.nr_of_vts_subp_streams, kMaxSubpictureStreams);
-            for (ULONG i = 0; i < attributes->ulNumberOfSubpictureStreams; ++i)
-                attributes->SubpictureAttributes[i] = ToSubpictureAttributes(set.vts_subp_attr[i]);
-        }
+        if (menu)
+            *menu = title->menu;
+        if (attributes)
+            *attributes = title->attributes;
         return S_OK;
     }
 
@@ -224,16 +191,7 @@ public:
             return E_POINTER;
         if (!Volume())
             return E_FAIL;
-        const vmgi_mat_t& manager = *Volume()->VideoManager().vmgi_mat;
-        *attributes = DVD_MenuAttributes{};
-        ToRegionFlags(manager.vmg_category, attributes->fCompatibleRegion);
-        attributes->VideoAttributes = ToVideoAttributes(manager.vmgm_video_attr);
-        attributes->fAudioPresent = manager.nr_of_vmgm_audio_streams > 0;
-        if (attributes->fAudioPresent)
-            attributes->AudioAttributes = ToAudioAttributes(manager.vmgm_audio_attr);
-        attributes->fSubpicturePresent = manager.nr_of_vmgm_subp_streams > 0;
-        if (attributes->fSubpicturePresent)
-            attributes->SubpictureAttributes = ToSubpictureAttributes(manager.vmgm_subp_attr);
+        *attributes = Volume()->facts.videoManagerMenu;
         return S_OK;
     }
 
@@ -243,11 +201,11 @@ public:
             return E_POINTER;
         if (!Volume())
             return E_FAIL;
-        const vmgi_mat_t& manager = *Volume()->VideoManager().vmgi_mat;
-        *numberOfVolumes = manager.vmg_nr_of_volumes;
-        *volume = manager.vmg_this_volume_nr;
-        *side = manager.disc_side == 2 ? DVD_SIDE_B : DVD_SIDE_A;
-        *numberOfTitles = Volume()->TitleCount();
+        const VolumeFacts& facts = Volume()->facts;
+        *numberOfVolumes = facts.numberOfVolumes;
+        *volume = facts.volume;
+        *side = facts.side;
+        *numberOfTitles = facts.titleCount;
         return S_OK;
     }
 
@@ -265,29 +223,20 @@ public:
     HRESULT GetNumberOfChapters(ULONG titleNumber, ULONG* numberOfChapters) override {
         if (!numberOfChapters)
             return E_POINTER;
-        const TitleData* title = nullptr;
+        const TitleFacts* title = nullptr;
         if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
             return hr;
-        *numberOfChapters = title->info->nr_of_ptts;
+        *numberOfChapters = title->chapters;
         return S_OK;
     }
 
     HRESULT GetTitleParentalLevels(ULONG titleNumber, ULONG* parentalLevels) override {
         if (!parentalLevels)
             return E_POINTER;
-        const TitleData* title = nullptr;
+        const TitleFacts* title = nullptr;
         if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
             return hr;
-        *parentalLevels = 0;
-        const ptl_mait_t* table = Volume()->VideoManager().ptl_mait;
-        const unsigned set = title->info->title_set_nr;
-        if (!table || table->nr_of_countries == 0 || !table->countries || !table->countries[0].pf_ptl_mai ||
-            set > table->nr_of_vtss)
-            return S_OK;
-        const pf_level_t& levels = table->countries[0].pf_ptl_mai[set];
-        for (unsigned level = 1; level <= PTL_MAIT_NUM_LEVEL; ++level)
-            if (levels[level - 1] & title->info->parental_id)
-                *parentalLevels |= ULONG{0x100} << (level - 1);
+        *parentalLevels = title->parentalLevels;
         return S_OK;
     }
 
@@ -298,16 +247,21 @@ public:
             return E_FAIL;
         try {
             if (!path) {
-                *discId = ComputeDiscId(Volume()->Folder(), Volume()->Reader());
+                *discId = Volume()->facts.discId;
                 return S_OK;
             }
             const auto folder = FindVideoTsFolder(path);
             if (!folder)
                 return E_INVALIDARG;
-            const ReaderHandle reader = OpenReader(*folder);
-            if (!reader)
+            std::error_code error;
+            if (std::filesystem::equivalent(*folder, Volume()->folder, error)) {
+                *discId = Volume()->facts.discId;
+                return S_OK;
+            }
+            const auto other = ReadVolumeSnapshotIsolated(*folder, ReadingScope::DiscIdOnly);
+            if (!other)
                 return E_FAIL;
-            *discId = ComputeDiscId(*folder, reader.get());
+            *discId = other->facts.discId;
             return S_OK;
         } catch (const std::bad_alloc&) {
             return E_OUTOFMEMORY;
@@ -357,7 +311,7 @@ public:
     HRESULT PlayTitle(ULONG titleNumber, DWORD, IDvdCmd** command) override {
         if (command)
             *command = nullptr;
-        const TitleData* title = nullptr;
+        const TitleFacts* title = nullptr;
         if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
             return hr;
         session_->domain = DVD_DOMAIN_Title;
@@ -375,20 +329,20 @@ public:
     }
 
 private:
-    DvdVolume* Volume() const { return session_->volume.get(); }
+    const VolumeSnapshot* Volume() const { return session_->volume ? &*session_->volume : nullptr; }
 
-    const TitleData* PlayingTitle() const {
-        return session_->domain == DVD_DOMAIN_Title ? Volume()->Title(session_->title) : nullptr;
+    const TitleFacts* PlayingTitle() const {
+        return session_->domain == DVD_DOMAIN_Title ? &Volume()->titles.at(session_->title - 1) : nullptr;
     }
 
     // E_FAIL without a volume or for a title whose data is broken, E_INVALIDARG for no such title.
-    HRESULT FindTitle(ULONG number, const TitleData*& title) const {
+    HRESULT FindTitle(ULONG number, const TitleFacts*& title) const {
         if (!Volume())
             return E_FAIL;
-        if (number == 0 || number > Volume()->TitleCount())
+        if (number == 0 || number > Volume()->titles.size())
             return E_INVALIDARG;
-        title = Volume()->Title(number);
-        return title ? S_OK : E_FAIL;
+        title = &Volume()->titles[number - 1];
+        return title->sound ? S_OK : E_FAIL;
     }
 
     std::shared_ptr<Session> session_;
@@ -431,7 +385,7 @@ public:
                     status->bDvdVolUnknown = 1;
                 return VFW_E_DVD_RENDERFAIL;
             }
-            session_->volume = DvdVolume::Open(*folder);
+            session_->volume = ReadVolumeSnapshotIsolated(*folder, ReadingScope::Everything);
             if (!session_->volume) {
                 if (status)
                     status->bDvdVolInvalid = 1;

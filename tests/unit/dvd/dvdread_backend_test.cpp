@@ -1,17 +1,24 @@
 // The libdvdread backend's own pieces: the IFO field conversions, the tables, the disc
-// identifier, the player settings, where a volume is, and the navigator without a volume.
+// identifier, the player settings, where a volume is, the isolated reading, and the navigator
+// without a volume.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstddef>
 #include <fstream>
 #include <string_view>
+
+#include <unistd.h>
 
 #include "platform/backends/dvdread/decoder_caps.h"
 #include "platform/backends/dvdread/disc_id.h"
 #include "platform/backends/dvdread/dvd_graph_builder.h"
 #include "platform/backends/dvdread/ifo_attributes.h"
+#include "platform/backends/dvdread/isolated_run.h"
 #include "platform/backends/dvdread/language_codes.h"
 #include "platform/backends/dvdread/player_settings.h"
 #include "platform/backends/dvdread/volume_location.h"
+#include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com_ptr.h"
 #include "platform/dvd_interfaces.h"
 
@@ -400,6 +407,71 @@ TEST(DvdNavigator, WithoutAVolumeEveryQueryFails) {
     EXPECT_EQ(media->GetState(0, &state), S_OK);
     EXPECT_EQ(state, State_Running);
     EXPECT_EQ(builder.Detach()->Release(), 0u) << "the builder goes with its last reference";
+}
+
+}  // namespace
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::optional<std::vector<uint8_t>> Produced(std::vector<uint8_t> bytes) {
+    return bytes;
+}
+
+TEST(RunIsolated, HandsBackWhatTheChildProduced) {
+    const auto bytes = RunIsolated([] { return Produced(std::vector<uint8_t>(200000, 7)); }, 10s);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->size(), 200000u) << "more than a pipe holds at once";
+    EXPECT_EQ(RunIsolated([] { return Produced({}); }, 10s), std::vector<uint8_t>{});
+}
+
+TEST(RunIsolated, ACrashAnAbortAThrowOrNothingIsNoResult) {
+    EXPECT_FALSE(RunIsolated([]() -> std::optional<std::vector<uint8_t>> { std::abort(); }, 10s));
+    EXPECT_FALSE(RunIsolated(
+        []() -> std::optional<std::vector<uint8_t>> {
+            ::raise(SIGSEGV);
+            return std::nullopt;
+        },
+        10s));
+    EXPECT_FALSE(RunIsolated([]() -> std::optional<std::vector<uint8_t>> { throw std::bad_alloc(); }, 10s));
+    EXPECT_FALSE(RunIsolated([]() -> std::optional<std::vector<uint8_t>> { return std::nullopt; }, 10s));
+}
+
+TEST(RunIsolated, AChildThatHangsIsKilledAtTheDeadline) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(RunIsolated(
+        []() -> std::optional<std::vector<uint8_t>> {
+            for (;;)
+                ::pause();
+        },
+        300ms));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+}
+
+TEST(SnapshotBytes, RoundTripAndRefuseAnythingIncomplete) {
+    VolumeSnapshot snapshot{"/disc/VIDEO_TS", {}, {}};
+    snapshot.facts.titleCount = 2;
+    snapshot.facts.discId = 0x1122334455667788;
+    snapshot.titles.resize(2);
+    snapshot.titles[1].sound = 1;
+    snapshot.titles[1].attributes.ulNumberOfAudioStreams = 3;
+    const std::vector<uint8_t> bytes = SerializeSnapshot(snapshot);
+    const auto back = DeserializeSnapshot(bytes, "/disc/VIDEO_TS");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->folder, "/disc/VIDEO_TS");
+    EXPECT_EQ(back->facts.discId, snapshot.facts.discId);
+    ASSERT_EQ(back->titles.size(), 2u);
+    EXPECT_EQ(back->titles[1].attributes.ulNumberOfAudioStreams, 3u);
+
+    for (const size_t cut : {size_t{0}, size_t{3}, bytes.size() / 2, bytes.size() - 1})
+        EXPECT_FALSE(DeserializeSnapshot(std::span(bytes).first(cut), "")) << cut;
+    std::vector<uint8_t> longer = bytes;
+    longer.push_back(0);
+    EXPECT_FALSE(DeserializeSnapshot(longer, ""));
+    std::vector<uint8_t> lying = bytes;
+    lying[4 + offsetof(VolumeFacts, titleCount)] = 0xFF;
+    EXPECT_FALSE(DeserializeSnapshot(lying, "")) << "the title count must match the bytes";
 }
 
 }  // namespace
