@@ -82,8 +82,9 @@ TitleFacts ReadTitle(DvdVolume& volume, uint32_t number) {
 
 template <class T>
 void Append(std::vector<uint8_t>& bytes, const T& value) {
-    const auto* first = reinterpret_cast<const uint8_t*>(&value);
-    bytes.insert(bytes.end(), first, first + sizeof value);
+    const size_t at = bytes.size();
+    bytes.resize(at + sizeof value);
+    std::memcpy(bytes.data() + at, &value, sizeof value);
 }
 
 template <class T>

@@ -1,0 +1,66 @@
+// The cost of reading a DVD volume: the whole reader as the window runs it, and, to show where the
+// time goes, libdvdread's IFO reading alone in this process.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "mediainfo/lumoram.h"
+#include "platform/backends/dvdread/volume_reading.h"
+#include "platform/com.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kVolumes = LUMORA_DVD_BENCH_VOLUMES;
+
+// Authors the volume with the test script when it is not there yet.
+bool Have(const std::string& name) {
+    const fs::path ifo = kVolumes / name / "VIDEO_TS/VIDEO_TS.IFO";
+    if (fs::exists(ifo)) return true;
+    std::string command = std::string("'") + LUMORA_DVD_VOLUME_SCRIPT + "' '" + kVolumes.string() + "'";
+    if (name.rfind("many_", 0) == 0) command += " many " + name.substr(5);
+    return std::system(command.c_str()) == 0 && fs::exists(ifo);
+}
+
+void ReadDvdInfo(benchmark::State& state, const std::string& name) {
+    if (!Have(name)) {
+        state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux)");
+        return;
+    }
+    CoInitialize(nullptr);
+    TKxLumora lumora;
+    lumora.SetFileName((kVolumes / name / "VIDEO_TS/VIDEO_TS.IFO").string());
+    for (auto _ : state) {
+        lumora.ReadDVDInfo();
+        benchmark::DoNotOptimize(lumora.DVDInfo().Titles.Count());
+    }
+    state.counters["titles"] = lumora.DVDInfo().Titles.Count();
+    CoUninitialize();
+}
+
+void ReadSnapshotInProcess(benchmark::State& state, const std::string& name) {
+    if (!Have(name)) {
+        state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux)");
+        return;
+    }
+    using namespace lumora::dvdread;
+    const fs::path videoTs = kVolumes / name / "VIDEO_TS";
+    for (auto _ : state) {
+        auto snapshot = ReadVolumeSnapshot(videoTs, ReadingScope::Everything);
+        benchmark::DoNotOptimize(snapshot);
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(ReadDvdInfo, pal_mixed, "pal_mixed")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadDvdInfo, ntsc_mixed, "ntsc_mixed")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadDvdInfo, pal_silent, "pal_silent")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadDvdInfo, many_99, "many_99")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadSnapshotInProcess, pal_mixed, "pal_mixed")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadSnapshotInProcess, many_99, "many_99")->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
