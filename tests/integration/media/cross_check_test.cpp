@@ -37,6 +37,12 @@ double ExpectedFrameRate(const ProbeFacts& probe, int index) {
     return ProbeFacts::Number(probe.Stream(index, "r_frame_rate"));
 }
 
+}  // namespace
+
+void PrintTo(const Sample& sample, std::ostream* out) { *out << sample.name; }
+
+namespace {
+
 class CrossCheck : public ::testing::TestWithParam<Sample> {
 protected:
     void SetUp() override { CoInitialize(nullptr); }
