@@ -25,9 +25,10 @@ std::string Clip(const std::string& extension, const std::string& codecs, int me
     const auto target = kFolder / ("clip-" + std::to_string(megabytes) + "mb." + extension);
     if (std::filesystem::exists(target)) return target.string();
     if (!std::filesystem::exists(seed) &&
-        !Run("ffmpeg -nostdin -v error -y -f lavfi -i testsrc=size=1280x720:rate=25:duration=1,noise=alls=40:allf=t "
-             "-f lavfi -i sine=duration=1:sample_rate=48000 " + codecs + " -b:v 8M -maxrate 8M -bufsize 2M " +
-             seed.string()))
+        !Run("ffmpeg -nostdin -v error -y -f lavfi -i "
+             "testsrc=size=1280x720:rate=25:duration=1,noise=alls=40:allf=t "
+             "-f lavfi -i sine=duration=1:sample_rate=48000 " +
+             codecs + " -b:v 8M -maxrate 8M -bufsize 2M " + seed.string()))
         return {};
     const double seedMegabytes = static_cast<double>(std::filesystem::file_size(seed)) / 1e6;
     const int loops = std::max(0, static_cast<int>(megabytes / seedMegabytes + 0.5) - 1);
@@ -68,12 +69,14 @@ constexpr Container kContainers[] = {
 
 void RegisterAll() {
     for (const lumora::testing::Sample& sample : lumora::testing::AllSamples())
-        benchmark::RegisterBenchmark(("Sample/" + sample.name).c_str(), [name = sample.name](benchmark::State& state) {
+        benchmark::RegisterBenchmark(("Sample/" + sample.name).c_str(), [name = sample.name](
+                                                                            benchmark::State& state) {
             AnalyseFile(state, lumora::testing::SamplePath(name));
         })->Unit(benchmark::kMillisecond);
     for (const Container& container : kContainers)
         for (int megabytes : {1, 1000}) {
-            const std::string name = std::string("Analyse/") + container.extension + "/" + std::to_string(megabytes) + "MB";
+            const std::string name =
+                std::string("Analyse/") + container.extension + "/" + std::to_string(megabytes) + "MB";
             benchmark::RegisterBenchmark(name.c_str(), [container, megabytes](benchmark::State& state) {
                 AnalyseFile(state, Clip(container.extension, container.codecs, megabytes));
             })->Unit(benchmark::kMillisecond);

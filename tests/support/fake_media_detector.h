@@ -43,7 +43,9 @@ struct FakeMediaScript {
 
 class FakeMediaTypeObject : public ComObject<IUnknown> {
 public:
-    explicit FakeMediaTypeObject(FakeMediaScript& script) : script_(script) { ++script_.liveMediaTypeObjects; }
+    explicit FakeMediaTypeObject(FakeMediaScript& script) : script_(script) {
+        ++script_.liveMediaTypeObjects;
+    }
     ~FakeMediaTypeObject() override { --script_.liveMediaTypeObjects; }
 
 private:
@@ -61,7 +63,8 @@ public:
     }
     HRESULT get_OutputStreams(LONG* count) override {
         Log("get_OutputStreams");
-        *count = script_.countOverride != -1 ? script_.countOverride : static_cast<LONG>(script_.streams.size());
+        *count =
+            script_.countOverride != -1 ? script_.countOverride : static_cast<LONG>(script_.streams.size());
         return script_.countResult;
     }
     HRESULT put_CurrentStream(LONG index) override {

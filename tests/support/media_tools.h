@@ -11,7 +11,8 @@ namespace lumora::testing {
 
 inline std::string ShellQuote(const std::string& text) {
     std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
@@ -21,7 +22,8 @@ inline std::optional<std::string> RunCommand(const std::string& command) {
     if (!pipe) return std::nullopt;
     std::string output;
     char buffer[4096];
-    while (size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+    while (size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+        output.append(buffer, got);
     const int status = ::pclose(pipe);
     if (status != 0) return std::nullopt;
     return output;
@@ -33,14 +35,16 @@ inline bool HaveTool(const std::string& name) {
 
 // Runs ffmpeg with the given arguments, writing `path`; false when ffmpeg fails.
 inline bool MakeMedia(const std::string& path, const std::string& arguments) {
-    return RunCommand("ffmpeg -nostdin -v error -y " + arguments + " " + ShellQuote(path) + " 2>&1").has_value();
+    return RunCommand("ffmpeg -nostdin -v error -y " + arguments + " " + ShellQuote(path) + " 2>&1")
+        .has_value();
 }
 
 // ffprobe's facts of a file, keyed as "streams.stream.0.codec_name", "format.duration" …
 class ProbeFacts {
 public:
     explicit ProbeFacts(const std::string& path) {
-        const auto output = RunCommand("ffprobe -v error -of flat -show_streams -show_format " + ShellQuote(path));
+        const auto output =
+            RunCommand("ffprobe -v error -of flat -show_streams -show_format " + ShellQuote(path));
         if (!output) return;
         size_t start = 0;
         while (start < output->size()) {
@@ -51,12 +55,15 @@ public:
             const size_t equals = line.find('=');
             if (equals == std::string::npos) continue;
             std::string value = line.substr(equals + 1);
-            if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.substr(1, value.size() - 2);
             facts_[line.substr(0, equals)] = value;
         }
     }
 
-    std::string Stream(int index, const std::string& key) const { return Get("streams.stream." + std::to_string(index) + "." + key); }
+    std::string Stream(int index, const std::string& key) const {
+        return Get("streams.stream." + std::to_string(index) + "." + key);
+    }
     std::string Format(const std::string& key) const { return Get("format." + key); }
     std::string Get(const std::string& key) const {
         const auto found = facts_.find(key);

@@ -21,8 +21,8 @@ constexpr int kMaxStreams = 256;
 // Demuxers left out: those that open other files, sockets or name patterns, and those that
 // take any text for media.
 constexpr std::string_view kRefusedDemuxers[] = {
-    "hls", "dash", "concat", "imf", "sdp", "rtsp", "rtp", "image2",
-    "tty", "bin", "xbin", "adf", "idf", "avisynth", "vapoursynth",
+    "hls", "dash", "concat", "imf", "sdp", "rtsp",     "rtp",         "image2",
+    "tty", "bin",  "xbin",   "adf", "idf", "avisynth", "vapoursynth",
 };
 
 bool Refused(std::string_view names) {
@@ -52,7 +52,9 @@ const std::string& FormatWhitelist() {
     return whitelist;
 }
 
-int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) { return AVERROR(EPERM); }
+int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) {
+    return AVERROR(EPERM);
+}
 
 void QuietLibraries() {
     static std::once_flag once;
@@ -105,9 +107,11 @@ std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path) {
 
     // Without full stream information the headers still tell what each stream is.
     std::vector<AVDictionary*> streamOptions(format->nb_streams, nullptr);
-    for (AVDictionary*& streamOption : streamOptions) av_dict_set(&streamOption, "threads", "1", 0);
+    for (AVDictionary*& streamOption : streamOptions)
+        av_dict_set(&streamOption, "threads", "1", 0);
     avformat_find_stream_info(format, streamOptions.data());
-    for (AVDictionary*& streamOption : streamOptions) av_dict_free(&streamOption);
+    for (AVDictionary*& streamOption : streamOptions)
+        av_dict_free(&streamOption);
     return input;
 }
 

@@ -98,8 +98,9 @@ GUID RgbSubtype(const AVCodecParameters& codec, int bitsPerPixel) {
         case 8: return MEDIASUBTYPE_RGB8;
         case 15: return MEDIASUBTYPE_RGB555;
         case 16:
-            return codec.format == AV_PIX_FMT_RGB555LE || codec.format == AV_PIX_FMT_BGR555LE ? MEDIASUBTYPE_RGB555
-                                                                                            : MEDIASUBTYPE_RGB565;
+            return codec.format == AV_PIX_FMT_RGB555LE || codec.format == AV_PIX_FMT_BGR555LE
+                       ? MEDIASUBTYPE_RGB555
+                       : MEDIASUBTYPE_RGB565;
         case 24: return MEDIASUBTYPE_RGB24;
         default: return alpha ? MEDIASUBTYPE_ARGB32 : MEDIASUBTYPE_RGB32;
     }
@@ -181,7 +182,8 @@ void DescribeVideo(AVFormatContext& format, AVStream& stream, StreamFacts& facts
         facts.formattype = FORMAT_VideoInfo2;
         facts.format = BlockBytes(header);
     }
-    facts.subtype = bmi.biCompression == 0 ? RgbSubtype(codec, bmi.biBitCount) : FourCCGuid(bmi.biCompression);
+    facts.subtype =
+        bmi.biCompression == 0 ? RgbSubtype(codec, bmi.biBitCount) : FourCCGuid(bmi.biCompression);
 }
 
 uint16_t AudioFormatTag(const AVFormatContext& format, const AVCodecParameters& codec) {
@@ -210,10 +212,12 @@ void DescribeAudio(const AVFormatContext& format, const AVStream& stream, Stream
     wave.nChannels = static_cast<WORD>(std::clamp(codec.ch_layout.nb_channels, 0, 0xFFFF));
     wave.nSamplesPerSec = Clamp32(codec.sample_rate);
     const int sampleBits = av_get_bits_per_sample(codec.codec_id);
-    wave.wBitsPerSample = static_cast<WORD>(std::clamp(sampleBits > 0 ? sampleBits : StoredSampleBits(format, codec), 0, 0xFFFF));
+    wave.wBitsPerSample = static_cast<WORD>(
+        std::clamp(sampleBits > 0 ? sampleBits : StoredSampleBits(format, codec), 0, 0xFFFF));
     const int64_t bitRate = BitRate(stream);
-    wave.nAvgBytesPerSec = bitRate > 0 ? Clamp32(bitRate / 8)
-                                       : Clamp32(int64_t{codec.sample_rate} * wave.nChannels * std::max(sampleBits, 0) / 8);
+    wave.nAvgBytesPerSec =
+        bitRate > 0 ? Clamp32(bitRate / 8)
+                    : Clamp32(int64_t{codec.sample_rate} * wave.nChannels * std::max(sampleBits, 0) / 8);
     wave.nBlockAlign = static_cast<WORD>(std::clamp(codec.block_align, 0, 0xFFFF));
 
     const size_t extra = std::min<size_t>(std::max(codec.extradata_size, 0), 0xFFFF - sizeof wave);

@@ -78,8 +78,9 @@ TEST_F(BadInput, PlaylistsAndScriptsReachNoOtherFile) {
                                                   "\n#EXT-X-ENDLIST\n")),
               "ERROR");
     EXPECT_EQ(MarkerFor(dir.File("list.ffconcat", "ffconcat version 1.0\nfile '" + sample + "'\n")), "ERROR");
-    EXPECT_EQ(MarkerFor(dir.File("stream.sdp", "v=0\no=- 0 0 IN IP4 127.0.0.1\ns=x\nc=IN IP4 127.0.0.1\nt=0 0\n"
-                                               "m=audio 5004 RTP/AVP 0\n")),
+    EXPECT_EQ(MarkerFor(dir.File("stream.sdp",
+                                 "v=0\no=- 0 0 IN IP4 127.0.0.1\ns=x\nc=IN IP4 127.0.0.1\nt=0 0\n"
+                                 "m=audio 5004 RTP/AVP 0\n")),
               "ERROR");
 }
 

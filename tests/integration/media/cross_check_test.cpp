@@ -16,8 +16,10 @@ namespace {
 std::string Clock(double seconds) {
     const long whole = static_cast<long>(seconds);
     char text[32];
-    if (whole >= 3600) std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", whole / 3600, whole / 60 % 60, whole % 60);
-    else std::snprintf(text, sizeof text, "%02ld:%02ld", whole / 60, whole % 60);
+    if (whole >= 3600)
+        std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", whole / 3600, whole / 60 % 60, whole % 60);
+    else
+        std::snprintf(text, sizeof text, "%02ld:%02ld", whole / 60, whole % 60);
     return text;
 }
 
@@ -105,7 +107,8 @@ TEST_P(CrossCheck, AgreesWithFfprobe) {
 INSTANTIATE_TEST_SUITE_P(Samples, CrossCheck, ::testing::ValuesIn(AllSamples()),
                          [](const ::testing::TestParamInfo<Sample>& info) {
                              std::string name;
-                             for (char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             for (char c : info.param.name)
+                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });
 

@@ -35,10 +35,11 @@ TEST_F(KnownFile, AviKeepsTheStoredFourCC) {
         const char* fourcc;
         const char* codec;
     };
-    for (const Case& c : {Case{"xvid_pcm.avi", "XVID", "XVID MPEG-4"}, Case{"div3_mp3.avi", "DIV3", "DivX Low Motion"},
-                          Case{"mjpeg.avi", "MJPG", "Motion JPEG"},
-                          Case{"undecodable.avi", "bt20", "Conexant ProSummer MediaStream"},
-                          Case{"rgb24.avi", "RGB", "Full Frames (Uncompressed)"}}) {
+    for (const Case& c :
+         {Case{"xvid_pcm.avi", "XVID", "XVID MPEG-4"}, Case{"div3_mp3.avi", "DIV3", "DivX Low Motion"},
+          Case{"mjpeg.avi", "MJPG", "Motion JPEG"},
+          Case{"undecodable.avi", "bt20", "Conexant ProSummer MediaStream"},
+          Case{"rgb24.avi", "RGB", "Full Frames (Uncompressed)"}}) {
         ANALYSE(c.file);
         EXPECT_EQ(lumora.Video().FourCC, c.fourcc) << c.file;
         EXPECT_EQ(lumora.Video().Codec, c.codec) << c.file;
@@ -54,10 +55,11 @@ TEST_F(KnownFile, WavReportsTheStoredFormatTag) {
         const char* codec;
         const char* bits;
     };
-    for (const Case& c : {Case{"pcm16.wav", "Microsoft PCM Format", "16"}, Case{"pcm8.wav", "Microsoft PCM Format", "8"},
-                          Case{"alaw.wav", "Microsoft ALAW (CCITT A-Law)", "8"}, Case{"float.wav", "IEEE FLOAT", "32"},
-                          Case{"ima_adpcm.wav", "Intel DVI ADPCM (IMA ADPCM)", "4"},
-                          Case{"mp3.wav", "MPEG-1 Layer 3 (MP3)", "0"}}) {
+    for (const Case& c :
+         {Case{"pcm16.wav", "Microsoft PCM Format", "16"}, Case{"pcm8.wav", "Microsoft PCM Format", "8"},
+          Case{"alaw.wav", "Microsoft ALAW (CCITT A-Law)", "8"}, Case{"float.wav", "IEEE FLOAT", "32"},
+          Case{"ima_adpcm.wav", "Intel DVI ADPCM (IMA ADPCM)", "4"},
+          Case{"mp3.wav", "MPEG-1 Layer 3 (MP3)", "0"}}) {
         ANALYSE(c.file);
         ASSERT_EQ(lumora.AudioStreamCount(), 1) << c.file;
         EXPECT_EQ(lumora.GetAudioStream(0).Codec, c.codec) << c.file;

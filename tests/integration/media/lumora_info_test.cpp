@@ -20,8 +20,8 @@ struct InfoRun {
 InfoRun RunInfo(const std::string& arguments) {
     TempDir dir;
     const std::string err = (dir.Path() / "err").string();
-    const std::string command = std::string(LUMORA_INFO_PATH) + " " + arguments + " 2>" + ShellQuote(err) +
-                                "; echo \"#status=$?\"";
+    const std::string command =
+        std::string(LUMORA_INFO_PATH) + " " + arguments + " 2>" + ShellQuote(err) + "; echo \"#status=$?\"";
     const std::string out = RunCommand(command).value_or("");
     const size_t mark = out.rfind("#status=");
     std::ifstream errFile(err);
@@ -74,7 +74,7 @@ TEST(LumoraInfo, DecimalSeparatorComesFromTheLocale) {
     if (!RunCommand("localedef -i ru_RU -f UTF-8 " + folder + "/ru_RU.UTF-8 >/dev/null 2>&1"))
         GTEST_SKIP() << "localedef could not build ru_RU.UTF-8";
     const InfoRun run = RunInfo("--version >/dev/null; LOCPATH=" + folder + " LC_ALL=ru_RU.UTF-8 " +
-                            std::string(LUMORA_INFO_PATH) + " " + ShellQuote(sample));
+                                std::string(LUMORA_INFO_PATH) + " " + ShellQuote(sample));
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Частота кадров: 29,97002997003\n"), std::string::npos) << run.out;
 }

@@ -51,7 +51,8 @@ std::string CachedName(const Sample& sample) {
 const std::vector<Sample>& AllSamples() {
     static const std::vector<Sample> samples = {
         {"xvid_pcm.avi", kPicture + "640x480 " + kTone + "44100 -ac 2 -c:v mpeg4 -tag:v XVID -c:a pcm_s16le"},
-        {"div3_mp3.avi", kPicture + "320x240 " + kTone + "22050 -c:v msmpeg4 -tag:v DIV3 -c:a libmp3lame -b:a 64k"},
+        {"div3_mp3.avi",
+         kPicture + "320x240 " + kTone + "22050 -c:v msmpeg4 -tag:v DIV3 -c:a libmp3lame -b:a 64k"},
         {"mjpeg.avi", kPicture + "352x288 -c:v mjpeg -q:v 5"},
         {"undecodable.avi", kPicture + "176x144 -c:v mpeg4 -tag:v XVID", "XVID", "bt20"},
         {"rgb24.avi", kPicture + "160x120 -c:v rawvideo -pix_fmt bgr24"},
@@ -62,20 +63,25 @@ const std::vector<Sample>& AllSamples() {
         {"float.wav", kTone + "48000 -c:a pcm_f32le"},
         {"ima_adpcm.wav", kTone + "22050 -c:a adpcm_ima_wav"},
         {"mp3.wav", kTone + "44100 -c:a libmp3lame -b:a 128k"},
-        {"h264_two_audio.mkv", kPicture + "1280x720 " + kTone + "48000 " + kTone +
-                                   "44100 -map 0 -map 1 -map 2 -c:v libx264 -preset ultrafast -c:a:0 ac3 -ac:a:0 2 "
-                                   "-c:a:1 aac"},
-        {"h264_aac.mp4", kPicture + "854x480 " + kTone + "48000 -c:v libx264 -preset ultrafast -c:a aac -b:a 96k"},
-        {"ntsc.mp4", "-f lavfi -i testsrc=rate=30000/1001:duration=2:size=720x480 -c:v libx264 -preset ultrafast"},
+        {"h264_two_audio.mkv",
+         kPicture + "1280x720 " + kTone + "48000 " + kTone +
+             "44100 -map 0 -map 1 -map 2 -c:v libx264 -preset ultrafast -c:a:0 ac3 -ac:a:0 2 "
+             "-c:a:1 aac"},
+        {"h264_aac.mp4",
+         kPicture + "854x480 " + kTone + "48000 -c:v libx264 -preset ultrafast -c:a aac -b:a 96k"},
+        {"ntsc.mp4",
+         "-f lavfi -i testsrc=rate=30000/1001:duration=2:size=720x480 -c:v libx264 -preset ultrafast"},
         {"anamorphic.mkv", kPicture + "720x576 -c:v libx264 -preset ultrafast -aspect 16:9"},
         {"mpeg2_mp2.mpg", kPicture + "720x576 " + kTone + "48000 -c:v mpeg2video -b:v 4M -c:a mp2 -f vob"},
-        {"mpeg1_system.mpg", kPicture + "352x288 " + kTone + "44100 -c:v mpeg1video -b:v 1M -c:a mp2 -f mpeg"},
+        {"mpeg1_system.mpg",
+         kPicture + "352x288 " + kTone + "44100 -c:v mpeg1video -b:v 1M -c:a mp2 -f mpeg"},
         {"theora_vorbis.ogg", kPicture + "320x240 " + kTone + "44100 -c:v libtheora -c:a libvorbis"},
-        {"vp9_opus.webm", kPicture + "320x180 " + kTone + "48000 -c:v libvpx-vp9 -deadline realtime -c:a libopus"},
+        {"vp9_opus.webm",
+         kPicture + "320x180 " + kTone + "48000 -c:v libvpx-vp9 -deadline realtime -c:a libopus"},
         {"hevc.mp4", kPicture + "320x240 -c:v libx265 -preset ultrafast -x265-params log-level=none"},
         {"flac.mkv", kTone + "44100 -c:a flac"},
         {"cover.mp3", kTone + "44100 -f lavfi -i color=c=red:size=64x64:duration=0.04 -map 0 -map 1 "
-                      "-c:a libmp3lame -c:v mjpeg -frames:v 1 -disposition:v:0 attached_pic"},
+                              "-c:a libmp3lame -c:v mjpeg -frames:v 1 -disposition:v:0 attached_pic"},
     };
     return samples;
 }

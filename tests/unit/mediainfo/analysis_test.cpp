@@ -61,7 +61,8 @@ TEST_F(Analysis, NoStreamsOrUnreadableCountEndsAfterTheContainerName) {
 }
 
 TEST_F(Analysis, StreamsThatCannotBeSelectedOrTypedAreSkipped) {
-    script.streams = {WaveStream(1, 1, 8000, 8), WaveStream(0x55, 2, 44100, 0), WaveStream(0x2000, 6, 48000, 0)};
+    script.streams = {WaveStream(1, 1, 8000, 8), WaveStream(0x55, 2, 44100, 0),
+                      WaveStream(0x2000, 6, 48000, 0)};
     script.streams[0].selectResult = E_FAIL;
     script.streams[1].mediaTypeResult = E_FAIL;
     Analyse();
@@ -126,9 +127,9 @@ TEST_F(Analysis, RatioClassNamesCommonShapesAndWritesOthersAsNumbers) {
         int x, y;
     };
     lumora.SetDecimalSeparator(",");
-    for (const Case& c : {Case{1920, 1080, "16:9", 16, 9}, Case{720, 576, "1,25", -1, -1},
-                          Case{352, 288, "1,2222", -1, -1}, Case{854, 480, "16:9", 16, 9},
-                          Case{1000, 750, "4:3", 4, 3}, Case{1, 100000, "1E-005", -1, -1}}) {
+    for (const Case& c :
+         {Case{1920, 1080, "16:9", 16, 9}, Case{720, 576, "1,25", -1, -1}, Case{352, 288, "1,2222", -1, -1},
+          Case{854, 480, "16:9", 16, 9}, Case{1000, 750, "4:3", 4, 3}, Case{1, 100000, "1E-005", -1, -1}}) {
         script.streams = {VideoInfoStream(c.width, c.height, 0)};
         Analyse();
         EXPECT_EQ(lumora.Video().AspectRatio, c.text) << c.width << "x" << c.height;
@@ -352,10 +353,10 @@ TEST(Component, StartsEmpty) {
     EXPECT_EQ(lumora.Video().Width, 0);
     EXPECT_EQ(lumora.Video().AspectX, 0);
     EXPECT_EQ(lumora.DVDInfo().Titles.Count(), 0);
-    for (const TStrings* list : {&lumora.List_AudioCodecs(), &lumora.List_VideoCodecs(),
-                                 &lumora.List_DirectShowFilters(), &lumora.List_VideoCaptureDevices(),
-                                 &lumora.List_AudioCaptureDevices(), &lumora.List_AudioOutputDevices(),
-                                 &lumora.List_TVTuners()})
+    for (const TStrings* list :
+         {&lumora.List_AudioCodecs(), &lumora.List_VideoCodecs(), &lumora.List_DirectShowFilters(),
+          &lumora.List_VideoCaptureDevices(), &lumora.List_AudioCaptureDevices(),
+          &lumora.List_AudioOutputDevices(), &lumora.List_TVTuners()})
         EXPECT_TRUE(list->empty());
 }
 

@@ -17,8 +17,16 @@ std::vector<std::string> LinesFor(TKxLumora& lumora, const std::string& path) {
 TEST(FilePageLines, NewComponentShowsAnEmptyVideoBlock) {
     TKxLumora lumora;
     const std::vector<std::string> expected = {
-        "********* ВИДЕО *********", "Кодек: ", "Длина: ", "Ширина: 0", "Высота: 0", "FOURCC: ",
-        "Отношение сторон: ", "Частота кадров: 0", "Битрейт: 0", "Число кадров: 0",
+        "********* ВИДЕО *********",
+        "Кодек: ",
+        "Длина: ",
+        "Ширина: 0",
+        "Высота: 0",
+        "FOURCC: ",
+        "Отношение сторон: ",
+        "Частота кадров: 0",
+        "Битрейт: 0",
+        "Число кадров: 0",
     };
     EXPECT_EQ(FilePageLines(lumora), expected);
 }
@@ -46,8 +54,15 @@ TEST(FilePageLines, VideoAndTwoAudioStreamsGiveTwentyEightLines) {
     EXPECT_EQ(lines[9], "Число кадров: 300");
     const std::vector<std::string> firstAudio(lines.begin() + 10, lines.begin() + 19);
     const std::vector<std::string> expected = {
-        "********* АУДИО *********", "Аудио #1", "Кодек: Microsoft PCM Format", "Инфа кодека: ",
-        "Длина: 00:00", "Битрейт: 1411200", "Каналы: 2", "Частота: 44100", "BPS: 16",
+        "********* АУДИО *********",
+        "Аудио #1",
+        "Кодек: Microsoft PCM Format",
+        "Инфа кодека: ",
+        "Длина: 00:00",
+        "Битрейт: 1411200",
+        "Каналы: 2",
+        "Частота: 44100",
+        "BPS: 16",
     };
     EXPECT_EQ(firstAudio, expected);
     EXPECT_EQ(lines[20], "Аудио #2");

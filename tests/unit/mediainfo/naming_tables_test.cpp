@@ -22,7 +22,8 @@ TEST(ContainerName, OnlyTheLastNamePartCounts) {
     EXPECT_EQ(ContainerNameForExtension("a.ts"), std::nullopt);
     EXPECT_EQ(ContainerNameForExtension("noextension"), std::nullopt);
     EXPECT_EQ(ContainerNameForExtension("trailing."), std::nullopt);
-    EXPECT_EQ(ContainerNameForExtension("C:\\dir.avi\\file"), std::nullopt) << "a backslash ends the extension";
+    EXPECT_EQ(ContainerNameForExtension("C:\\dir.avi\\file"), std::nullopt)
+        << "a backslash ends the extension";
     EXPECT_EQ(ContainerNameForExtension("C:/dir.avi/file"), std::nullopt) << "'/' is part of the extension";
     EXPECT_EQ(ContainerNameForExtension("drive.avi:stream"), std::nullopt);
     EXPECT_EQ(ContainerNameForExtension("a.avi "), std::nullopt) << "the comparison is exact";
@@ -54,7 +55,8 @@ TEST(SubTypeName, IrregularNamesAndTargetsAreKept) {
     EXPECT_EQ(subpicture.target, TypeTarget::Video);
     EXPECT_EQ(SubTypeName(MEDIASUBTYPE_PCM).target, TypeTarget::Audio);
     EXPECT_EQ(SubTypeName(MakeGuid("{00000075-0000-0010-8000-00AA00389B71}")).name, "VOXWARE MetaSound");
-    EXPECT_EQ(SubTypeName(MakeGuid("{0482DDEC-7817-11CF-8A03-00AA006ECB65}")).name, "AnalogVideo PAL N COMBO");
+    EXPECT_EQ(SubTypeName(MakeGuid("{0482DDEC-7817-11CF-8A03-00AA006ECB65}")).name,
+              "AnalogVideo PAL N COMBO");
 }
 
 TEST(SubTypeName, UnlistedIsUnknownWithTrailingSpace) {
@@ -97,7 +99,8 @@ TEST(AudioFormatTagName, OneNameStartsWithAHyphen) {
 }
 
 TEST(FourCCDescription, ComparesCaseInsensitively) {
-    for (const char* code : {"XVID", "xvid", "XviD"}) EXPECT_EQ(FourCCDescription(code), "XVID MPEG-4") << code;
+    for (const char* code : {"XVID", "xvid", "XviD"})
+        EXPECT_EQ(FourCCDescription(code), "XVID MPEG-4") << code;
     EXPECT_EQ(FourCCDescription("DIV3"), "DivX Low Motion");
     EXPECT_EQ(FourCCDescription("H264"), "Intel ITU H.264");
     EXPECT_EQ(FourCCDescription("MJPG"), "Motion JPEG");
@@ -112,7 +115,8 @@ TEST(FourCCDescription, CompressionNamesAndIrregularKeys) {
     EXPECT_EQ(FourCCDescription("RLE "), "Run Length Encoded");
     EXPECT_EQ(FourCCDescription("RLE"), "Unknown Codec");
     EXPECT_EQ(FourCCDescription("DSVD"), "Microsoft DirectShow DV ");
-    for (const char* code : {"AVC1", "UYVY", ""}) EXPECT_EQ(FourCCDescription(code), "Unknown Codec") << code;
+    for (const char* code : {"AVC1", "UYVY", ""})
+        EXPECT_EQ(FourCCDescription(code), "Unknown Codec") << code;
 }
 
 TEST(CompressionName, NamesTheFourBitmapCodesAndSpellsTheRest) {
@@ -124,7 +128,10 @@ TEST(CompressionName, NamesTheFourBitmapCodesAndSpellsTheRest) {
     EXPECT_EQ(CompressionName(MakeFourCC('Y', '8', 0, 0)), "Y8");
     EXPECT_EQ(CompressionName(MakeFourCC('R', 'L', 'E', ' ')), "RLE ");
     EXPECT_EQ(CompressionName(0x44495600), "") << "a zero lowest byte ends the text at once";
-    EXPECT_EQ(CompressionName(MakeFourCC('a', '\xE9', 'b', 'c')), "a\xC3\xA9" "bc") << "UTF-8 for bytes above 127";
+    EXPECT_EQ(CompressionName(MakeFourCC('a', '\xE9', 'b', 'c')),
+              "a\xC3\xA9"
+              "bc")
+        << "UTF-8 for bytes above 127";
 }
 
 }  // namespace

@@ -17,7 +17,10 @@ TEST(GeneralNumber, FixedFormWithTheGivenSeparator) {
     EXPECT_EQ(FormatGeneralNumber(0.0001, ","), "0,0001");
     EXPECT_EQ(FormatGeneralNumber(0.1 + 0.2, "."), "0.3") << "15 significant digits hide binary noise";
     EXPECT_EQ(FormatGeneralNumber(123456789012345.0, "."), "123456789012345");
-    EXPECT_EQ(FormatGeneralNumber(23.976, "\xD9\xAB"), "23\xD9\xAB" "976") << "a separator of several bytes";
+    EXPECT_EQ(FormatGeneralNumber(23.976, "\xD9\xAB"),
+              "23\xD9\xAB"
+              "976")
+        << "a separator of several bytes";
 }
 
 TEST(GeneralNumber, ScientificFormForTinyAndHugeValues) {
@@ -26,7 +29,8 @@ TEST(GeneralNumber, ScientificFormForTinyAndHugeValues) {
     EXPECT_EQ(FormatGeneralNumber(-1.5e-7, "."), "-1.5E-7");
     EXPECT_EQ(FormatGeneralNumber(1e15, "."), "1E15");
     EXPECT_EQ(FormatGeneralNumber(1.25e20, ","), "1,25E20");
-    EXPECT_EQ(FormatGeneralNumber(0.000099999999999999999, "."), "0.0001") << "the rounded value decides the form";
+    EXPECT_EQ(FormatGeneralNumber(0.000099999999999999999, "."), "0.0001")
+        << "the rounded value decides the form";
 }
 
 TEST(GeneralNumber, NonFiniteValuesAreSpelled) {
