@@ -26,6 +26,7 @@ struct FakeStream {
     HRESULT rateResult = S_OK;
     double rate = 0;
     bool throwOnLength = false;
+    bool throwOnRate = false;
 };
 
 struct FakeMediaScript {
@@ -99,6 +100,7 @@ public:
     HRESULT get_FrameRate(double* fps) override {
         Log("get_FrameRate");
         const FakeStream& stream = Stream();
+        if (stream.throwOnRate) throw std::runtime_error("detector failure");
         if (SUCCEEDED(stream.rateResult)) *fps = stream.rate;
         return stream.rateResult;
     }

@@ -86,6 +86,41 @@ TEST_F(Analysis, FailureThrownInsideIsSwallowedWithResultsSoFar) {
     EXPECT_EQ(script.liveDetectors, 0);
 }
 
+TEST_F(Analysis, FieldsAreWrittenInTheOrderOfTheirFormat) {
+    // A failure at the frame-rate query shows which fields each format writes before it.
+    auto failingAtRate = [](FakeStream stream) {
+        stream.throwOnRate = true;
+        return stream;
+    };
+    const DWORD xvid = MakeFourCC('X', 'V', 'I', 'D');
+    script.streams = {failingAtRate(VideoInfoStream(640, 480, xvid, 1000))};
+    Analyse();
+    EXPECT_EQ(lumora.Video().Width, 640);
+    EXPECT_EQ(lumora.Video().FourCC, "") << "written after the frame rate";
+
+    script.streams = {failingAtRate(VideoInfo2Stream(640, 480, xvid, 4, 3, 1000))};
+    Analyse();
+    EXPECT_EQ(lumora.Video().Height, 480);
+    EXPECT_EQ(lumora.Video().Codec, "");
+
+    for (FakeStream mpeg : {Mpeg1Stream(352, 288, xvid, 1000), Mpeg2Stream(720, 576, xvid, 1000)}) {
+        script.streams = {failingAtRate(mpeg)};
+        Analyse();
+        EXPECT_EQ(lumora.Video().Codec, "XVID") << "written before the frame rate";
+        EXPECT_EQ(lumora.Video().BitRate, 0);
+    }
+
+    FakeStream mpeg1 = Mpeg1Stream(352, 288, xvid, 1000);
+    mpeg1.length = 4;
+    mpeg1.rate = 25;
+    script.streams = {mpeg1};
+    Analyse();
+    EXPECT_EQ(lumora.Video().FrameCount, 100);
+    EXPECT_EQ(lumora.Video().BitRate, 1000);
+    EXPECT_EQ(script.calls[script.calls.size() - 2], "get_StreamLength");
+    EXPECT_EQ(script.calls.back(), "get_FrameRate");
+}
+
 TEST_F(Analysis, VideoInfoFillsTheVideoRecord) {
     FakeStream stream = VideoInfoStream(640, 480, MakeFourCC('X', 'V', 'I', 'D'), 1500000);
     stream.length = 59.9;
