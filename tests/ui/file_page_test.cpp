@@ -11,12 +11,29 @@
 
 #include "app/lumora_demo_unit.h"
 #include "app/page_text/file_page_lines.h"
-#include "fake_media_detector.h"
+#include "tests/support/fake_media_detector.h"
+
+using namespace lumora::testing;
 
 namespace {
 
 constexpr uint16_t kPcm = 0x0001;
 constexpr uint16_t kMp3 = 0x0055;
+
+FakeStream Video(LONG width, LONG height, const char (&fourcc)[5], DWORD bitRate, double rate,
+                 double length) {
+    FakeStream stream =
+        VideoInfoStream(width, height, MakeFourCC(fourcc[0], fourcc[1], fourcc[2], fourcc[3]), bitRate);
+    stream.rate = rate;
+    stream.length = length;
+    return stream;
+}
+
+FakeStream Audio(WORD tag, WORD channels, DWORD sampleRate, WORD bits, DWORD bytesPerSecond, double length) {
+    FakeStream stream = WaveStream(tag, channels, sampleRate, bits, bytesPerSecond);
+    stream.length = length;
+    return stream;
+}
 
 QStringList Lines(const QListWidget& list) {
     QStringList lines;
@@ -40,7 +57,8 @@ class FilePageTest : public QObject {
 private slots:
     void init() {
         QVERIFY(folder_.isValid());
-        detector_ = std::make_unique<ScopedFakeMediaDetector>();
+        script_ = {};
+        detector_ = std::make_unique<ScopedFakeMediaDetector>(script_);
         form_ = std::make_unique<TForm1>();
         form_->Lumora.SetDecimalSeparator(".");
         form_->OpenDialog1.SetChooser([this](QWidget*, const TOpenDialog& dialog) {
@@ -69,7 +87,7 @@ private slots:
         QCOMPARE(Lines(*form_->list), before);
         QCOMPARE(form_->edFilename->text(), video);
         QCOMPARE(form_->Lumora.FileName(), video.toStdString());
-        QCOMPARE(detector_->Script().openedPaths.size(), size_t{1});
+        QCOMPARE(OpenedPaths().size(), size_t{1});
     }
 
     void videoWithTwoAudioStreams() {
@@ -77,7 +95,7 @@ private slots:
         Choose(video);
         QCOMPARE(form_->edFilename->text(), video);
         QCOMPARE(form_->Lumora.FileName(), video.toStdString());
-        QCOMPARE(detector_->Script().openedPaths, std::vector<std::string>{video.toStdString()});
+        QCOMPARE(OpenedPaths(), std::vector<std::string>{video.toStdString()});
 
         const QStringList lines = Lines(*form_->list);
         QCOMPARE(lines.size(), 28);
@@ -105,8 +123,7 @@ private slots:
     void decimalSeparator() {
         form_->Lumora.SetDecimalSeparator(",");
         const QString path = MakeFile(QStringLiteral("ntsc.avi"));
-        detector_->Script().files[path.toStdString()] = {
-            true, {FakeVideoStream(720, 480, "DX50", 0, 30000.0 / 1001.0, 10)}};
+        script_.streams = {Video(720, 480, "DX50", 0, 30000.0 / 1001.0, 10)};
         Choose(path);
         QCOMPARE(Lines(*form_->list).value(7), QStringLiteral("Частота кадров: 29,97002997003"));
     }
@@ -114,9 +131,7 @@ private slots:
     void secondFileReplacesEveryLine() {
         Choose(VideoWithTwoAudioStreams(QStringLiteral("first.avi")));
         const QString second = MakeFile(QStringLiteral("second.avi"));
-        detector_->Script().files[second.toStdString()] = {
-            true,
-            {FakeVideoStream(320, 240, "DIVX", 800000, 30, 4), FakeAudioStream(kMp3, 2, 44100, 0, 16000, 4)}};
+        script_.streams = {Video(320, 240, "DIVX", 800000, 30, 4), Audio(kMp3, 2, 44100, 0, 16000, 4)};
         Choose(second);
         const QStringList lines = Lines(*form_->list);
         QCOMPARE(lines.size(), 19);
@@ -131,8 +146,7 @@ private slots:
     void audioOnlyAfterVideo() {
         Choose(VideoWithTwoAudioStreams(QStringLiteral("film.avi")));
         const QString song = MakeFile(QStringLiteral("song.wav"));
-        detector_->Script().files[song.toStdString()] = {true,
-                                                         {FakeAudioStream(kPcm, 2, 44100, 16, 176400, 61)}};
+        script_.streams = {Audio(kPcm, 2, 44100, 16, 176400, 61)};
         Choose(song);
         const QStringList lines = Lines(*form_->list);
         QCOMPARE(lines.mid(0, 10),
@@ -156,6 +170,7 @@ private slots:
         QFETCH(QString, marker);
         Choose(VideoWithTwoAudioStreams(QStringLiteral("film.avi")));
         const QString broken = exists ? MakeFile(QStringLiteral("broken.mkv")) : folder_.filePath("gone.mkv");
+        script_.openResult = E_FAIL;
         Choose(broken);
         const QStringList lines = Lines(*form_->list);
         QCOMPARE(lines.size(), 11);
@@ -170,7 +185,7 @@ private slots:
         const QString path = VideoWithTwoAudioStreams(QStringLiteral("Моё видео #1 (копия).avi"));
         Choose(path);
         QCOMPARE(form_->Lumora.FileName(), std::string(QFile::encodeName(path).constData()));
-        QCOMPARE(detector_->Script().openedPaths.back(), form_->Lumora.FileName());
+        QCOMPARE(OpenedPaths().back(), form_->Lumora.FileName());
         QCOMPARE(form_->list->count(), 28);
         QCOMPARE(form_->edFilename->text(), path);
     }
@@ -179,8 +194,7 @@ private:
     QString MakeFile(const QString& name) {
         const QString path = folder_.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot create %s", qPrintable(path));
+        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot create %s", qPrintable(path));
         file.write("not read: the detector is scripted");
         return path;
     }
@@ -188,10 +202,9 @@ private:
     // XVID 640×480 at 25 fps, 3 s; PCM stereo and MP3 mono.
     QString VideoWithTwoAudioStreams(const QString& name) {
         const QString path = MakeFile(name);
-        detector_->Script().files[path.toStdString()] = {
-            true,
-            {FakeVideoStream(640, 480, "XVID", 1500000, 25, 3),
-             FakeAudioStream(kPcm, 2, 48000, 16, 192000, 3), FakeAudioStream(kMp3, 1, 22050, 0, 8000, 3)}};
+        script_.openResult = S_OK;
+        script_.streams = {Video(640, 480, "XVID", 1500000, 25, 3), Audio(kPcm, 2, 48000, 16, 192000, 3),
+                           Audio(kMp3, 1, 22050, 0, 8000, 3)};
         return path;
     }
 
@@ -200,7 +213,17 @@ private:
         form_->btOpenFile->click();
     }
 
+    // The paths the detector was given, in order.
+    std::vector<std::string> OpenedPaths() const {
+        const std::string prefix = "put_Filename ";
+        std::vector<std::string> paths;
+        for (const std::string& call : script_.calls)
+            if (call.rfind(prefix, 0) == 0) paths.push_back(call.substr(prefix.size()));
+        return paths;
+    }
+
     QTemporaryDir folder_;
+    FakeMediaScript script_;
     std::unique_ptr<ScopedFakeMediaDetector> detector_;
     std::unique_ptr<TForm1> form_;
     std::optional<QString> answer_;
