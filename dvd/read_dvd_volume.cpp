@@ -16,8 +16,7 @@ public:
     GraphRegistration& operator=(const GraphRegistration&) = delete;
 
     void Revoke() {
-        if (!revoked_)
-            RevokeGraphFromRot(registration_);
+        if (!revoked_) RevokeGraphFromRot(registration_);
         revoked_ = true;
     }
 
@@ -78,12 +77,10 @@ bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
     dvd.Titles.Clear();
     ComPtr<IDvdGraphBuilder> builder;
     CoCreateInstance(CLSID_DvdGraphBuilder, nullptr, CLSCTX_INPROC, IID_IDvdGraphBuilder, builder.PutVoid());
-    if (!builder)
-        return false;
+    if (!builder) return false;
     ComPtr<IGraphBuilder> graph;
     builder->GetFiltergraph(graph.Put());
-    if (!graph)
-        return false;
+    if (!graph) return false;
     ComPtr<IMediaControl> mediaControl;
     graph.As(mediaControl);
     GraphRegistration registration(graph.Get());
@@ -99,8 +96,7 @@ bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
 
     if (info && control) {
         HiddenOwner owner;
-        if (!videoWindow)
-            return false;
+        if (!videoWindow) return false;
         videoWindow->put_Owner(owner.Handle());
         videoWindow->put_Visible(OAFALSE);
 
@@ -112,8 +108,7 @@ bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
             info->GetTitleAttributes(t, &title->MenuAttributes, &title->TitleAttributes);
             info->GetTitleParentalLevels(t, &title->ParentalLevels);
             info->GetNumberOfChapters(t, &title->NumberOfChapters);
-            if (!mediaControl)
-                return false;
+            if (!mediaControl) return false;
             mediaControl->Run();
             mediaControl->Pause();
             ComPtr<IDvdCmd> command;

@@ -17,19 +17,16 @@ std::string GraphRotName(const void* graph, uint32_t processId) {
 HRESULT RegisterGraphInRot(IUnknown* Graph, DWORD* Registration) {
     ComPtr<IRunningObjectTable> table;
     HRESULT hr = GetRunningObjectTable(0, table.Put());
-    if (FAILED(hr))
-        return hr;
+    if (FAILED(hr)) return hr;
     ComPtr<IMoniker> moniker;
     hr = CreateItemMoniker("!", GraphRotName(Graph, GetCurrentProcessId()), moniker.Put());
-    if (FAILED(hr))
-        return hr;
+    if (FAILED(hr)) return hr;
     return table->Register(0, Graph, moniker.Get(), Registration);
 }
 
 HRESULT RevokeGraphFromRot(DWORD Registration) {
     ComPtr<IRunningObjectTable> table;
     HRESULT hr = GetRunningObjectTable(0, table.Put());
-    if (SUCCEEDED(hr))
-        hr = table->Revoke(Registration);
+    if (SUCCEEDED(hr)) hr = table->Revoke(Registration);
     return hr;
 }

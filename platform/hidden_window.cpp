@@ -25,14 +25,12 @@ HiddenWindowHost CurrentHost() {
 HWND CreateHiddenOwnerWindow() {
     const HiddenWindowHost host = CurrentHost();
     HWND window = host.create ? host.create() : new HWND__{};
-    if (window)
-        ++liveWindows;
+    if (window) ++liveWindows;
     return window;
 }
 
 void DestroyHiddenOwnerWindow(HWND window) {
-    if (!window)
-        return;
+    if (!window) return;
     const HiddenWindowHost host = CurrentHost();
     if (host.destroy)
         host.destroy(window);
@@ -41,9 +39,7 @@ void DestroyHiddenOwnerWindow(HWND window) {
     --liveWindows;
 }
 
-size_t LiveHiddenOwnerWindows() {
-    return liveWindows;
-}
+size_t LiveHiddenOwnerWindows() { return liveWindows; }
 
 void SetHiddenWindowHost(HiddenWindowHost host) {
     std::lock_guard lock(hostMutex);

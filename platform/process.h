@@ -5,6 +5,4 @@
 
 #include <cstdint>
 
-inline uint32_t GetCurrentProcessId() {
-    return static_cast<uint32_t>(getpid());
-}
+inline uint32_t GetCurrentProcessId() { return static_cast<uint32_t>(getpid()); }

@@ -12,14 +12,11 @@ namespace {
 // volume at all is asked of the navigator here.
 bool IsDvdVolume(const std::string& path) {
     ComPtr<IDvdGraphBuilder> builder;
-    if (FAILED(CoCreateInstance(CLSID_DvdGraphBuilder, builder)))
-        return false;
+    if (FAILED(CoCreateInstance(CLSID_DvdGraphBuilder, builder))) return false;
     return SUCCEEDED(builder->RenderDvdVideoVolume(path.c_str(), AM_DVD_HWDEC_PREFER, nullptr));
 }
 
-void PrintLine(const char* label, const std::string& text) {
-    std::printf("  %s %s\n", label, text.c_str());
-}
+void PrintLine(const char* label, const std::string& text) { std::printf("  %s %s\n", label, text.c_str()); }
 
 }  // namespace
 

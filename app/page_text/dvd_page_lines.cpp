@@ -10,13 +10,9 @@ namespace {
 constexpr ULONG kMaxAudioStreams = 8;
 constexpr ULONG kMaxSubpictureStreams = 32;
 
-std::string Number(uint64_t value) {
-    return std::to_string(value);
-}
+std::string Number(uint64_t value) { return std::to_string(value); }
 
-std::string Language(LCID locale) {
-    return std::string(LanguageName(static_cast<int32_t>(locale)));
-}
+std::string Language(LCID locale) { return std::string(LanguageName(static_cast<int32_t>(locale))); }
 
 }  // namespace
 
@@ -30,15 +26,9 @@ std::string DvdVideoLine(const DVD_TitleAttributes& attributes) {
     const DVD_VideoAttributes& video = attributes.VideoAttributes;
     std::string line;
     switch (video.Compression) {
-        case DVD_VideoCompression_Other:
-            line = "[Неизвестный формат видео] ";
-            break;
-        case DVD_VideoCompression_MPEG1:
-            line = "MPEG1 ";
-            break;
-        case DVD_VideoCompression_MPEG2:
-            line = "MPEG2 ";
-            break;
+        case DVD_VideoCompression_Other: line = "[Неизвестный формат видео] "; break;
+        case DVD_VideoCompression_MPEG1: line = "MPEG1 "; break;
+        case DVD_VideoCompression_MPEG2: line = "MPEG2 "; break;
     }
     return line + Number(video.ulSourceResolutionX) + "x" + Number(video.ulSourceResolutionY) + " " +
            Number(video.ulAspectX) + ":" + Number(video.ulAspectY) + " ";

@@ -38,10 +38,8 @@ void Write(const fs::path& file, const uint8_t* data, size_t size) {
 // Every query the reader does not make as well, on every title the volume claims.
 void QueryNavigator(const std::string& path) {
     ComPtr<IDvdGraphBuilder> builder;
-    if (FAILED(CoCreateInstance(CLSID_DvdGraphBuilder, builder)))
-        return;
-    if (FAILED(builder->RenderDvdVideoVolume(path.c_str(), 0, nullptr)))
-        return;
+    if (FAILED(CoCreateInstance(CLSID_DvdGraphBuilder, builder))) return;
+    if (FAILED(builder->RenderDvdVideoVolume(path.c_str(), 0, nullptr))) return;
     ComPtr<IDvdInfo2> info;
     ComPtr<IDvdControl2> control;
     builder->GetDvdInterface(IID_IDvdInfo2, info.PutVoid());
@@ -72,14 +70,10 @@ void QueryNavigator(const std::string& path) {
 
 // libdvdread 6.1.3 leaks on some error paths of its IFO reading (ifoRead_VTS_ATRT frees the
 // table but not its entries when one entry is bad); the leak is bounded and not ours to fix.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdvdread.so\n";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:libdvdread.so\n"; }
 // libdvdread asks calloc for absurd sizes on some corrupt tables and copes with the null that
 // the C library returns; the sanitizer's allocator must answer the same way.
-extern "C" const char* __asan_default_options() {
-    return "allocator_may_return_null=1";
-}
+extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
 
 namespace {
 

@@ -15,8 +15,7 @@ TEST(DvdIfoRegressions, EveryStoredInputRunsCleanly) {
     const std::filesystem::path folder = LUMORA_DVD_FUZZ_INPUTS;
     size_t inputs = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file())
-            continue;
+        if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path(), std::ios::binary);
         const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                          std::istreambuf_iterator<char>()};

@@ -19,8 +19,7 @@ DVD_DECODER_CAPS AvailableDecoderCaps() {
         {AV_CODEC_ID_DTS, DVD_AUDIO_CAPS_DTS},
     };
     for (const auto& decoder : decoders)
-        if (avcodec_find_decoder(decoder.codec))
-            caps.dwAudioCaps |= decoder.flag;
+        if (avcodec_find_decoder(decoder.codec)) caps.dwAudioCaps |= decoder.flag;
     caps.dFwdMaxRateVideo = caps.dFwdMaxRateAudio = caps.dFwdMaxRateSP = 1.0;
     caps.dBwdMaxRateVideo = caps.dBwdMaxRateAudio = caps.dBwdMaxRateSP = 1.0;
     return caps;

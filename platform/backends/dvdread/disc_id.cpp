@@ -39,8 +39,7 @@ void AddLittleEndian(Crc64& crc, uint64_t value, size_t bytes) {
 
 uint64_t ToFileTime(const struct timespec& time) {
     const int64_t seconds = static_cast<int64_t>(time.tv_sec) + kFileTimeEpochOffset;
-    if (seconds < 0)
-        return 0;
+    if (seconds < 0) return 0;
     return static_cast<uint64_t>(seconds) * 10'000'000 + static_cast<uint64_t>(time.tv_nsec) / 100;
 }
 
@@ -57,8 +56,7 @@ std::vector<VideoTsEntry> ListVideoTs(const std::filesystem::path& videoTs) {
     for (std::filesystem::directory_iterator it(videoTs, error), end; !error && it != end;
          it.increment(error)) {
         struct stat info {};
-        if (::stat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-            continue;
+        if (::stat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
         listing.push_back({UpperAscii(it->path().filename().string()), ToFileTime(info.st_mtim),
                            static_cast<uint64_t>(info.st_size)});
     }
@@ -85,8 +83,7 @@ uint64_t ComputeDiscId(const std::filesystem::path& videoTs, dvd_reader_t* reade
     const std::vector<VideoTsEntry> listing = ListVideoTs(videoTs);
     const auto sizeOf = [&](std::string_view name) -> uint64_t {
         for (const VideoTsEntry& entry : listing)
-            if (entry.upperName == name)
-                return entry.size;
+            if (entry.upperName == name) return entry.size;
         return 0;
     };
     const std::vector<uint8_t> videoManager = ReadInfoFileHead(reader, 0, sizeOf("VIDEO_TS.IFO"), kHeadLimit);

@@ -60,21 +60,18 @@ public:
         return S_OK;
     }
     HRESULT GetState(LONG, OAFilterState* state) override {
-        if (!state)
-            return E_POINTER;
+        if (!state) return E_POINTER;
         *state = session_->state;
         return S_OK;
     }
 
     HRESULT put_Visible(LONG visible) override {
-        if (visible != OATRUE && visible != OAFALSE)
-            return E_INVALIDARG;
+        if (visible != OATRUE && visible != OAFALSE) return E_INVALIDARG;
         session_->visible = visible;
         return S_OK;
     }
     HRESULT get_Visible(LONG* visible) override {
-        if (!visible)
-            return E_POINTER;
+        if (!visible) return E_POINTER;
         *visible = session_->visible;
         return S_OK;
     }
@@ -83,8 +80,7 @@ public:
         return S_OK;
     }
     HRESULT get_Owner(OAHWND* owner) override {
-        if (!owner)
-            return E_POINTER;
+        if (!owner) return E_POINTER;
         *owner = session_->owner;
         return S_OK;
     }
@@ -99,33 +95,25 @@ public:
     explicit DvdNavigator(std::shared_ptr<Session> session) : session_(std::move(session)) {}
 
     HRESULT GetCurrentDomain(DVD_DOMAIN* domain) override {
-        if (!domain)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!domain) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         *domain = session_->domain;
         return S_OK;
     }
 
     HRESULT GetTotalTitleTime(DVD_HMSF_TIMECODE* totalTime, ULONG* timeCodeFlags) override {
-        if (!totalTime)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!totalTime) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         const TitleFacts* title = PlayingTitle();
-        if (!title)
-            return VFW_E_DVD_INVALIDDOMAIN;
+        if (!title) return VFW_E_DVD_INVALIDDOMAIN;
         *totalTime = title->totalTime;
-        if (timeCodeFlags)
-            *timeCodeFlags = title->timeCodeFlags;
+        if (timeCodeFlags) *timeCodeFlags = title->timeCodeFlags;
         return S_OK;
     }
 
     HRESULT GetCurrentAudio(ULONG* streamsAvailable, ULONG* currentStream) override {
-        if (!streamsAvailable || !currentStream)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!streamsAvailable || !currentStream) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         const TitleFacts* title = PlayingTitle();
         *streamsAvailable = title ? title->audioStreams : Volume()->facts.menuAudioStreams;
         *currentStream = 0;
@@ -133,10 +121,8 @@ public:
     }
 
     HRESULT GetCurrentSubpicture(ULONG* streamsAvailable, ULONG* currentStream, BOOL* isDisabled) override {
-        if (!streamsAvailable || !currentStream || !isDisabled)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!streamsAvailable || !currentStream || !isDisabled) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         const TitleFacts* title = PlayingTitle();
         *streamsAvailable = title ? title->subpictureStreams : Volume()->facts.menuSubpictureStreams;
         *currentStream = 0;
@@ -145,62 +131,48 @@ public:
     }
 
     HRESULT GetCurrentUOPS(ULONG* uops) override {
-        if (!uops)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!uops) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         const TitleFacts* title = PlayingTitle();
         *uops = title ? title->userOperations : Volume()->facts.firstPlayUserOperations;
         return S_OK;
     }
 
     HRESULT GetAllSPRMs(SPRMARRAY* registers) override {
-        if (!registers)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!registers) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         ResetSystemRegisters(session_->player, *registers);
         return S_OK;
     }
 
     HRESULT GetAllGPRMs(GPRMARRAY* registers) override {
-        if (!registers)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!registers) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         std::fill(std::begin(*registers), std::end(*registers), WORD{0});
         return S_OK;
     }
 
     HRESULT GetTitleAttributes(ULONG titleNumber, DVD_MenuAttributes* menu,
                                DVD_TitleAttributes* attributes) override {
-        if (!menu && !attributes)
-            return E_POINTER;
+        if (!menu && !attributes) return E_POINTER;
         const TitleFacts* title = nullptr;
-        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
-            return hr;
-        if (menu)
-            *menu = title->menu;
-        if (attributes)
-            *attributes = title->attributes;
+        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr)) return hr;
+        if (menu) *menu = title->menu;
+        if (attributes) *attributes = title->attributes;
         return S_OK;
     }
 
     HRESULT GetVMGAttributes(DVD_MenuAttributes* attributes) override {
-        if (!attributes)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!attributes) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         *attributes = Volume()->facts.videoManagerMenu;
         return S_OK;
     }
 
     HRESULT GetDVDVolumeInfo(ULONG* numberOfVolumes, ULONG* volume, DVD_DISC_SIDE* side,
                              ULONG* numberOfTitles) override {
-        if (!numberOfVolumes || !volume || !side || !numberOfTitles)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!numberOfVolumes || !volume || !side || !numberOfTitles) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         const VolumeFacts& facts = Volume()->facts;
         *numberOfVolumes = facts.numberOfVolumes;
         *volume = facts.volume;
@@ -210,10 +182,8 @@ public:
     }
 
     HRESULT GetPlayerParentalLevel(ULONG* parentalLevel, BYTE countryCode[2]) override {
-        if (!parentalLevel || !countryCode)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!parentalLevel || !countryCode) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         *parentalLevel = kNoParentalLevel;
         countryCode[0] = static_cast<BYTE>(session_->player.country[0]);
         countryCode[1] = static_cast<BYTE>(session_->player.country[1]);
@@ -221,46 +191,38 @@ public:
     }
 
     HRESULT GetNumberOfChapters(ULONG titleNumber, ULONG* numberOfChapters) override {
-        if (!numberOfChapters)
-            return E_POINTER;
+        if (!numberOfChapters) return E_POINTER;
         const TitleFacts* title = nullptr;
-        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
-            return hr;
+        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr)) return hr;
         *numberOfChapters = title->chapters;
         return S_OK;
     }
 
     HRESULT GetTitleParentalLevels(ULONG titleNumber, ULONG* parentalLevels) override {
-        if (!parentalLevels)
-            return E_POINTER;
+        if (!parentalLevels) return E_POINTER;
         const TitleFacts* title = nullptr;
-        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
-            return hr;
+        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr)) return hr;
         *parentalLevels = title->parentalLevels;
         return S_OK;
     }
 
     HRESULT GetDiscID(const char* path, ULONGLONG* discId) override {
-        if (!discId)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!discId) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         try {
             if (!path) {
                 *discId = Volume()->facts.discId;
                 return S_OK;
             }
             const auto folder = FindVideoTsFolder(path);
-            if (!folder)
-                return E_INVALIDARG;
+            if (!folder) return E_INVALIDARG;
             std::error_code error;
             if (std::filesystem::equivalent(*folder, Volume()->folder, error)) {
                 *discId = Volume()->facts.discId;
                 return S_OK;
             }
             const auto other = ReadVolumeSnapshotIsolated(*folder, ReadingScope::DiscIdOnly);
-            if (!other)
-                return E_FAIL;
+            if (!other) return E_FAIL;
             *discId = other->facts.discId;
             return S_OK;
         } catch (const std::bad_alloc&) {
@@ -269,61 +231,48 @@ public:
     }
 
     HRESULT GetDefaultMenuLanguage(LCID* language) override {
-        if (!language)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!language) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         *language = session_->player.languageLocale;
         return S_OK;
     }
 
     HRESULT GetDefaultAudioLanguage(LCID* language, DVD_AUDIO_LANG_EXT* extension) override {
-        if (!language || !extension)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!language || !extension) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         *language = session_->player.languageLocale;
         *extension = DVD_AUD_EXT_NotSpecified;
         return S_OK;
     }
 
     HRESULT GetDefaultSubpictureLanguage(LCID* language, DVD_SUBPICTURE_LANG_EXT* extension) override {
-        if (!language || !extension)
-            return E_POINTER;
-        if (!Volume())
-            return E_FAIL;
+        if (!language || !extension) return E_POINTER;
+        if (!Volume()) return E_FAIL;
         *language = session_->player.languageLocale;
         *extension = DVD_SP_EXT_NotSpecified;
         return S_OK;
     }
 
     HRESULT GetDecoderCaps(DVD_DECODER_CAPS* caps) override {
-        if (!caps)
-            return E_POINTER;
-        if (caps->dwSize != sizeof(DVD_DECODER_CAPS))
-            return E_INVALIDARG;
-        if (!Volume())
-            return E_FAIL;
+        if (!caps) return E_POINTER;
+        if (caps->dwSize != sizeof(DVD_DECODER_CAPS)) return E_INVALIDARG;
+        if (!Volume()) return E_FAIL;
         *caps = AvailableDecoderCaps();
         return S_OK;
     }
 
     HRESULT PlayTitle(ULONG titleNumber, DWORD, IDvdCmd** command) override {
-        if (command)
-            *command = nullptr;
+        if (command) *command = nullptr;
         const TitleFacts* title = nullptr;
-        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr))
-            return hr;
+        if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr)) return hr;
         session_->domain = DVD_DOMAIN_Title;
         session_->title = titleNumber;
-        if (command)
-            return CreateComObject<DvdCommand>(IID_IDvdCmd, reinterpret_cast<void**>(command));
+        if (command) return CreateComObject<DvdCommand>(IID_IDvdCmd, reinterpret_cast<void**>(command));
         return S_OK;
     }
 
     HRESULT Stop() override {
-        if (!Volume())
-            return E_FAIL;
+        if (!Volume()) return E_FAIL;
         session_->EnterStop();
         return S_OK;
     }
@@ -337,10 +286,8 @@ private:
 
     // E_FAIL without a volume or for a title whose data is broken, E_INVALIDARG for no such title.
     HRESULT FindTitle(ULONG number, const TitleFacts*& title) const {
-        if (!Volume())
-            return E_FAIL;
-        if (number == 0 || number > Volume()->titles.size())
-            return E_INVALIDARG;
+        if (!Volume()) return E_FAIL;
+        if (number == 0 || number > Volume()->titles.size()) return E_INVALIDARG;
         title = &Volume()->titles[number - 1];
         return title->sound ? S_OK : E_FAIL;
     }
@@ -356,39 +303,33 @@ public:
     }
 
     HRESULT GetFiltergraph(IGraphBuilder** graph) override {
-        if (!graph)
-            return E_POINTER;
+        if (!graph) return E_POINTER;
         *graph = ComPtr<IGraphBuilder>(graph_).Detach();
         return S_OK;
     }
 
     HRESULT GetDvdInterface(const IID& iid, void** out) override {
-        if (!out)
-            return E_POINTER;
+        if (!out) return E_POINTER;
         *out = nullptr;
-        if (IsEqualGUID(iid, IID_IVideoWindow))
-            return graph_->QueryInterface(iid, out);
+        if (IsEqualGUID(iid, IID_IVideoWindow)) return graph_->QueryInterface(iid, out);
         if (IsEqualGUID(iid, IID_IDvdInfo2) || IsEqualGUID(iid, IID_IDvdControl2))
             return navigator_->QueryInterface(iid, out);
         return E_NOINTERFACE;
     }
 
     HRESULT RenderDvdVideoVolume(const char* path, DWORD, AM_DVD_RENDERSTATUS* status) override {
-        if (status)
-            *status = AM_DVD_RENDERSTATUS{};
+        if (status) *status = AM_DVD_RENDERSTATUS{};
         try {
             session_->volume.reset();
             session_->EnterStop();
             const auto folder = path ? FindVideoTsFolder(path) : std::nullopt;
             if (!folder) {
-                if (status)
-                    status->bDvdVolUnknown = 1;
+                if (status) status->bDvdVolUnknown = 1;
                 return VFW_E_DVD_RENDERFAIL;
             }
             session_->volume = ReadVolumeSnapshotIsolated(*folder, ReadingScope::Everything);
             if (!session_->volume) {
-                if (status)
-                    status->bDvdVolInvalid = 1;
+                if (status) status->bDvdVolInvalid = 1;
                 return VFW_E_DVD_RENDERFAIL;
             }
             return S_OK;

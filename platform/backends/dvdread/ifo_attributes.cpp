@@ -8,9 +8,7 @@ namespace lumora::dvdread {
 
 namespace {
 
-BYTE FromBcd(uint8_t value) {
-    return static_cast<BYTE>((value >> 4) * 10 + (value & 0x0F));
-}
+BYTE FromBcd(uint8_t value) { return static_cast<BYTE>((value >> 4) * 10 + (value & 0x0F)); }
 
 // The application-mode byte as the IFO stores it, rebuilt from libdvdread's fields.
 BYTE AppModeData(const audio_attr_t& audio) {
@@ -19,30 +17,21 @@ BYTE AppModeData(const audio_attr_t& audio) {
             return static_cast<BYTE>(audio.app_info.karaoke.channel_assignment << 4 |
                                      audio.app_info.karaoke.version << 2 |
                                      audio.app_info.karaoke.mc_intro << 1 | audio.app_info.karaoke.mode);
-        case 2:
-            return static_cast<BYTE>(audio.app_info.surround.dolby_encoded << 3);
-        default:
-            return 0;
+        case 2: return static_cast<BYTE>(audio.app_info.surround.dolby_encoded << 3);
+        default: return 0;
     }
 }
 
 DVD_AUDIO_FORMAT ToAudioFormat(const audio_attr_t& audio) {
     const bool drc = audio.quantization == 1;
     switch (audio.audio_format) {
-        case 0:
-            return DVD_AudioFormat_AC3;
-        case 2:
-            return drc ? DVD_AudioFormat_MPEG1_DRC : DVD_AudioFormat_MPEG1;
-        case 3:
-            return drc ? DVD_AudioFormat_MPEG2_DRC : DVD_AudioFormat_MPEG2;
-        case 4:
-            return DVD_AudioFormat_LPCM;
-        case 6:
-            return DVD_AudioFormat_DTS;
-        case 7:
-            return DVD_AudioFormat_SDDS;
-        default:
-            return DVD_AudioFormat_Other;
+        case 0: return DVD_AudioFormat_AC3;
+        case 2: return drc ? DVD_AudioFormat_MPEG1_DRC : DVD_AudioFormat_MPEG1;
+        case 3: return drc ? DVD_AudioFormat_MPEG2_DRC : DVD_AudioFormat_MPEG2;
+        case 4: return DVD_AudioFormat_LPCM;
+        case 6: return DVD_AudioFormat_DTS;
+        case 7: return DVD_AudioFormat_SDDS;
+        default: return DVD_AudioFormat_Other;
     }
 }
 
@@ -149,8 +138,7 @@ ULONG ToUserOperations(const user_ops_t& operations) {
     };
     ULONG result = 0;
     for (ULONG n = 0; n < std::size(bits); ++n)
-        if (bits[n])
-            result |= ULONG{1} << n;
+        if (bits[n]) result |= ULONG{1} << n;
     return result;
 }
 

@@ -23,8 +23,7 @@ public:
 
     int Get() const { return fd_; }
     void Close() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
 
@@ -37,8 +36,7 @@ class Child {
 public:
     explicit Child(pid_t pid) : pid_(pid) {}
     ~Child() {
-        if (pid_ <= 0)
-            return;
+        if (pid_ <= 0) return;
         ::kill(pid_, SIGKILL);
         Reap();
     }
@@ -59,8 +57,7 @@ public:
                 pid_ = -1;
                 return errno == ECHILD;
             }
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
+            if (std::chrono::steady_clock::now() >= deadline) return false;
             ::usleep(200);
         }
     }
@@ -89,8 +86,7 @@ private:
             status = 0;
             while (left > 0) {
                 const ssize_t written = ::write(out, data, left);
-                if (written < 0 && errno == EINTR)
-                    continue;
+                if (written < 0 && errno == EINTR) continue;
                 if (written <= 0) {
                     status = 1;
                     break;
@@ -111,13 +107,11 @@ std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
                                                 std::chrono::milliseconds deadline) {
     const auto end = std::chrono::steady_clock::now() + deadline;
     int ends[2];
-    if (::pipe2(ends, O_CLOEXEC) != 0)
-        return std::nullopt;
+    if (::pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
     Descriptor in(ends[0]);
     Descriptor out(ends[1]);
     const pid_t pid = ::fork();
-    if (pid < 0)
-        return std::nullopt;
+    if (pid < 0) return std::nullopt;
     if (pid == 0) {
         in.Close();
         RunChild(work, out.Get());
@@ -130,25 +124,18 @@ std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
     for (;;) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            return std::nullopt;
+        if (left.count() <= 0) return std::nullopt;
         pollfd ready{in.Get(), POLLIN, 0};
         const int polled = ::poll(&ready, 1, static_cast<int>(left.count()));
-        if (polled < 0 && errno == EINTR)
-            continue;
-        if (polled <= 0)
-            return std::nullopt;
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled <= 0) return std::nullopt;
         const ssize_t got = ::read(in.Get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + got);
     }
-    if (!child.Succeeded(end))
-        return std::nullopt;
+    if (!child.Succeeded(end)) return std::nullopt;
     return bytes;
 }
 

@@ -34,20 +34,16 @@ constexpr LanguageCode kLanguageCodes[] = {
     {"wo", 0x0488}, {"xh", 0x0434}, {"yi", 0x043D}, {"yo", 0x046A}, {"zh", 0x0804}, {"zu", 0x0435},
 };
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
 uint32_t LocaleFromLanguageCode(std::string_view code) {
-    if (code.size() != 2)
-        return 0;
+    if (code.size() != 2) return 0;
     const char first = LowerAscii(code[0]);
     const char second = LowerAscii(code[1]);
     for (const LanguageCode& entry : kLanguageCodes)
-        if (entry.code[0] == first && entry.code[1] == second)
-            return entry.lcid;
+        if (entry.code[0] == first && entry.code[1] == second) return entry.lcid;
     return 0;
 }
 

@@ -8,15 +8,9 @@ namespace lumora::dvdread {
 
 namespace {
 
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 WORD TwoLetters(const char (&letters)[2]) {
     return static_cast<WORD>(static_cast<uint8_t>(letters[0]) << 8 | static_cast<uint8_t>(letters[1]));
@@ -52,8 +46,7 @@ PlayerSettings PlayerSettingsFromLocaleName(std::string_view name) {
 PlayerSettings UserPlayerSettings() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
-        if (value && *value)
-            return PlayerSettingsFromLocaleName(value);
+        if (value && *value) return PlayerSettingsFromLocaleName(value);
     }
     return PlayerSettingsFromLocaleName("");
 }

@@ -15,8 +15,7 @@ bool IsVideoTsName(const fs::path& folder) {
     if (name == "." || name == "..") {
         std::error_code error;
         name = fs::canonical(folder, error).filename();
-        if (error)
-            return false;
+        if (error) return false;
     }
     return UpperAscii(name.string()) == "VIDEO_TS";
 }
@@ -31,14 +30,12 @@ bool IsInfoFileName(const fs::path& file) {
 std::string UpperAscii(std::string_view text) {
     std::string upper(text);
     for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return upper;
 }
 
 std::optional<fs::path> FindVideoTsFolder(std::string_view text) {
-    if (text.empty())
-        return std::nullopt;
+    if (text.empty()) return std::nullopt;
     std::error_code error;
     fs::path path(text);
     // Trailing separators would leave an empty file name.
@@ -46,25 +43,19 @@ std::optional<fs::path> FindVideoTsFolder(std::string_view text) {
         path = path.parent_path();
 
     const fs::file_status status = fs::status(path, error);
-    if (error)
-        return std::nullopt;
+    if (error) return std::nullopt;
     if (fs::is_regular_file(status)) {
         const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-        if (IsInfoFileName(path) && IsVideoTsName(folder))
-            return folder;
+        if (IsInfoFileName(path) && IsVideoTsName(folder)) return folder;
         return std::nullopt;
     }
-    if (!fs::is_directory(status))
-        return std::nullopt;
-    if (IsVideoTsName(path))
-        return path;
+    if (!fs::is_directory(status)) return std::nullopt;
+    if (IsVideoTsName(path)) return path;
     std::error_code exactError;
-    if (fs::is_directory(path / "VIDEO_TS", exactError))
-        return path / "VIDEO_TS";
+    if (fs::is_directory(path / "VIDEO_TS", exactError)) return path / "VIDEO_TS";
     for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
         std::error_code entryError;
-        if (IsVideoTsName(it->path()) && it->is_directory(entryError))
-            return it->path();
+        if (IsVideoTsName(it->path()) && it->is_directory(entryError)) return it->path();
     }
     return std::nullopt;
 }

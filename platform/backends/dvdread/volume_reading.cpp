@@ -25,11 +25,9 @@ DVD_MenuAttributes MenuAttributes(uint32_t category, const video_attr_t& video, 
     ToRegionFlags(category, menu.fCompatibleRegion);
     menu.VideoAttributes = ToVideoAttributes(video);
     menu.fAudioPresent = audioStreams > 0;
-    if (menu.fAudioPresent)
-        menu.AudioAttributes = ToAudioAttributes(audio);
+    if (menu.fAudioPresent) menu.AudioAttributes = ToAudioAttributes(audio);
     menu.fSubpicturePresent = subpictureStreams > 0;
-    if (menu.fSubpicturePresent)
-        menu.SubpictureAttributes = ToSubpictureAttributes(subpicture);
+    if (menu.fSubpicturePresent) menu.SubpictureAttributes = ToSubpictureAttributes(subpicture);
     return menu;
 }
 
@@ -42,16 +40,14 @@ ULONG ParentalLevels(const ifo_handle_t& manager, const title_info_t& info) {
     ULONG levels = 0;
     const pf_level_t& masks = table->countries[0].pf_ptl_mai[set];
     for (unsigned level = 1; level <= PTL_MAIT_NUM_LEVEL; ++level)
-        if (masks[level - 1] & info.parental_id)
-            levels |= ULONG{0x100} << (level - 1);
+        if (masks[level - 1] & info.parental_id) levels |= ULONG{0x100} << (level - 1);
     return levels;
 }
 
 TitleFacts ReadTitle(DvdVolume& volume, uint32_t number) {
     TitleFacts title{};
     const TitleData* data = volume.Title(number);
-    if (!data)
-        return title;
+    if (!data) return title;
     const ifo_handle_t& manager = volume.VideoManager();
     const vtsi_mat_t& set = *data->titleSet->vtsi_mat;
     title.sound = 1;
@@ -101,14 +97,12 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshot(const std::filesystem::path& vi
     VolumeSnapshot snapshot{videoTs, {}, {}};
     if (scope == ReadingScope::DiscIdOnly) {
         const ReaderHandle reader = OpenReader(videoTs);
-        if (!reader)
-            return std::nullopt;
+        if (!reader) return std::nullopt;
         snapshot.facts.discId = ComputeDiscId(videoTs, reader.get());
         return snapshot;
     }
     const std::unique_ptr<DvdVolume> volume = DvdVolume::Open(videoTs);
-    if (!volume)
-        return std::nullopt;
+    if (!volume) return std::nullopt;
     const ifo_handle_t& manager = volume->VideoManager();
     const vmgi_mat_t& mat = *manager.vmgi_mat;
     VolumeFacts& facts = snapshot.facts;
@@ -143,19 +137,15 @@ std::vector<uint8_t> SerializeSnapshot(const VolumeSnapshot& snapshot) {
 
 std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes,
                                                   std::filesystem::path folder) {
-    if (bytes.size() < 2 * sizeof(uint32_t) + sizeof(VolumeFacts))
-        return std::nullopt;
-    if (Take<uint32_t>(bytes) != kMagic)
-        return std::nullopt;
+    if (bytes.size() < 2 * sizeof(uint32_t) + sizeof(VolumeFacts)) return std::nullopt;
+    if (Take<uint32_t>(bytes) != kMagic) return std::nullopt;
     VolumeSnapshot snapshot{std::move(folder), Take<VolumeFacts>(bytes), {}};
     const size_t count = snapshot.facts.titleCount;
-    if (bytes.size() != count * sizeof(TitleFacts) + sizeof(uint32_t))
-        return std::nullopt;
+    if (bytes.size() != count * sizeof(TitleFacts) + sizeof(uint32_t)) return std::nullopt;
     snapshot.titles.reserve(count);
     for (size_t i = 0; i < count; ++i)
         snapshot.titles.push_back(Take<TitleFacts>(bytes));
-    if (Take<uint32_t>(bytes) != kMagic)
-        return std::nullopt;
+    if (Take<uint32_t>(bytes) != kMagic) return std::nullopt;
     return snapshot;
 }
 
@@ -164,13 +154,11 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshotIsolated(const std::filesystem::
     const auto bytes = RunIsolated(
         [&]() -> std::optional<std::vector<uint8_t>> {
             const std::optional<VolumeSnapshot> snapshot = ReadVolumeSnapshot(videoTs, scope);
-            if (!snapshot)
-                return std::nullopt;
+            if (!snapshot) return std::nullopt;
             return SerializeSnapshot(*snapshot);
         },
         kDeadline);
-    if (!bytes)
-        return std::nullopt;
+    if (!bytes) return std::nullopt;
     return DeserializeSnapshot(*bytes, videoTs);
 }
 

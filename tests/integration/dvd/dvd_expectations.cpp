@@ -38,41 +38,26 @@ IfoVideo TitleSetVideo(const fs::path& videoTs, int titleSet) {
 DVD_AUDIO_FORMAT ExpectedFormat(const LsdvdAudio& audio) {
     // lsdvd names the MPEG audio's DRC flag (quantization code 1) "20bit".
     const bool drc = audio.quantization == "20bit";
-    if (audio.format == "ac3")
-        return DVD_AudioFormat_AC3;
-    if (audio.format == "mpeg1")
-        return drc ? DVD_AudioFormat_MPEG1_DRC : DVD_AudioFormat_MPEG1;
-    if (audio.format == "mpeg2ext")
-        return drc ? DVD_AudioFormat_MPEG2_DRC : DVD_AudioFormat_MPEG2;
-    if (audio.format == "lpcm")
-        return DVD_AudioFormat_LPCM;
-    if (audio.format == "dts")
-        return DVD_AudioFormat_DTS;
-    if (audio.format == "sdds")
-        return DVD_AudioFormat_SDDS;
+    if (audio.format == "ac3") return DVD_AudioFormat_AC3;
+    if (audio.format == "mpeg1") return drc ? DVD_AudioFormat_MPEG1_DRC : DVD_AudioFormat_MPEG1;
+    if (audio.format == "mpeg2ext") return drc ? DVD_AudioFormat_MPEG2_DRC : DVD_AudioFormat_MPEG2;
+    if (audio.format == "lpcm") return DVD_AudioFormat_LPCM;
+    if (audio.format == "dts") return DVD_AudioFormat_DTS;
+    if (audio.format == "sdds") return DVD_AudioFormat_SDDS;
     return DVD_AudioFormat_Other;
 }
 
 const char* FormatName(DVD_AUDIO_FORMAT format) {
     switch (format) {
-        case DVD_AudioFormat_AC3:
-            return "AC3";
-        case DVD_AudioFormat_MPEG1:
-            return "MPEG1";
-        case DVD_AudioFormat_MPEG1_DRC:
-            return "MPEG1 DRC";
-        case DVD_AudioFormat_MPEG2:
-            return "MPEG2";
-        case DVD_AudioFormat_MPEG2_DRC:
-            return "MPEG2 DRC";
-        case DVD_AudioFormat_LPCM:
-            return "LPCM";
-        case DVD_AudioFormat_DTS:
-            return "DTS";
-        case DVD_AudioFormat_SDDS:
-            return "SDDS";
-        default:
-            return "[Неизвестный формат аудио]";
+        case DVD_AudioFormat_AC3: return "AC3";
+        case DVD_AudioFormat_MPEG1: return "MPEG1";
+        case DVD_AudioFormat_MPEG1_DRC: return "MPEG1 DRC";
+        case DVD_AudioFormat_MPEG2: return "MPEG2";
+        case DVD_AudioFormat_MPEG2_DRC: return "MPEG2 DRC";
+        case DVD_AudioFormat_LPCM: return "LPCM";
+        case DVD_AudioFormat_DTS: return "DTS";
+        case DVD_AudioFormat_SDDS: return "SDDS";
+        default: return "[Неизвестный формат аудио]";
     }
 }
 

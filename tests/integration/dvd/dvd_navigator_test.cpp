@@ -15,8 +15,7 @@ protected:
     void SetUp() override {
         std::string why;
         const auto volumes = TestVolumes(&why);
-        if (!volumes)
-            GTEST_SKIP() << "SKIPPED LOUDLY: " << why;
+        if (!volumes) GTEST_SKIP() << "SKIPPED LOUDLY: " << why;
         path_ = (*volumes / "pal_mixed/VIDEO_TS/VIDEO_TS.IFO").string();
         ASSERT_EQ(CoCreateInstance(CLSID_DvdGraphBuilder, builder_), S_OK);
         ASSERT_EQ(builder_->RenderDvdVideoVolume(path_.c_str(), AM_DVD_HWDEC_PREFER, nullptr), S_OK);

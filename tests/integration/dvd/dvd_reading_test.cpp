@@ -20,8 +20,7 @@ class DvdVolumes : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
     void SetUp() override {
-        if (!volumes_)
-            GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
+        if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
     }
     void TearDown() override { EXPECT_EQ(LiveHiddenOwnerWindows(), 0u); }
 
@@ -71,10 +70,8 @@ TEST_F(DvdVolumes, TheVolumesCoverTheirCases) {
             titleSets.insert(title.titleSet);
             seen.insert(title.format);
             seen.insert(title.aspect);
-            if (title.chapters > 1)
-                seen.insert("chapters");
-            if (title.audio.empty() && title.subtitles.empty())
-                seen.insert("silent title");
+            if (title.chapters > 1) seen.insert("chapters");
+            if (title.audio.empty() && title.subtitles.empty()) seen.insert("silent title");
             for (const LsdvdAudio& audio : title.audio) {
                 seen.insert(audio.format + "/" + std::to_string(audio.channels));
                 seen.insert(audio.language == "xx" ? "audio language unset" : "audio language set");
@@ -86,10 +83,8 @@ TEST_F(DvdVolumes, TheVolumesCoverTheirCases) {
                 ReadBytes(Volume(name) / "VIDEO_TS" / ("VTS_0" + std::to_string(title.titleSet) + "_0.IFO"));
             seen.insert(ifo.at(0x200) >> 6 == 0 ? "MPEG-1 video" : "MPEG-2 video");
         }
-        if (titleSets.size() > 1)
-            seen.insert("several title sets");
-        if (titles.size() > titleSets.size())
-            seen.insert("several titles in a set");
+        if (titleSets.size() > 1) seen.insert("several title sets");
+        if (titles.size() > titleSets.size()) seen.insert("several titles in a set");
     }
     for (const char* wanted : {"PAL", "NTSC", "4/3", "16/9", "MPEG-1 video", "MPEG-2 video", "ac3/6", "ac3/2",
                                "mpeg1/2", "lpcm/2", "audio language set", "audio language unset",
@@ -141,14 +136,10 @@ TEST_F(DvdVolumes, VolumeFactsComeFromTheVideoManagerAndTheLocale) {
         return decoders.find(std::string(" ") + name + " ") != std::string::npos;
     };
     DWORD caps = 0;
-    if (has("ac3"))
-        caps |= DVD_AUDIO_CAPS_AC3;
-    if (has("mp2"))
-        caps |= DVD_AUDIO_CAPS_MPEG2;
-    if (has("pcm_dvd"))
-        caps |= DVD_AUDIO_CAPS_LPCM;
-    if (has("dca"))
-        caps |= DVD_AUDIO_CAPS_DTS;
+    if (has("ac3")) caps |= DVD_AUDIO_CAPS_AC3;
+    if (has("mp2")) caps |= DVD_AUDIO_CAPS_MPEG2;
+    if (has("pcm_dvd")) caps |= DVD_AUDIO_CAPS_LPCM;
+    if (has("dca")) caps |= DVD_AUDIO_CAPS_DTS;
     EXPECT_EQ(dvd.DecoderCaps.dwAudioCaps, caps);
     EXPECT_EQ(dvd.DecoderCaps.dwSize, sizeof(DVD_DECODER_CAPS));
 }

@@ -24,8 +24,7 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
                                  std::string* why) {
     for (const char* tool : {"ffmpeg", "dvdauthor", "spumux", "lsdvd"}) {
         if (!HaveTool(tool)) {
-            if (why)
-                *why = std::string(tool) + " is not installed: the DVD volumes cannot be made";
+            if (why) *why = std::string(tool) + " is not installed: the DVD volumes cannot be made";
             return std::nullopt;
         }
     }
@@ -33,8 +32,7 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
         const CommandResult made =
             RunCommand(Quote(LUMORA_DVD_VOLUME_SCRIPT) + " " + Quote(folder.string()) + arguments);
         if (made.status != 0 || !fs::exists(marker)) {
-            if (why)
-                *why = "authoring the DVD volumes failed: " + made.err;
+            if (why) *why = "authoring the DVD volumes failed: " + made.err;
             return std::nullopt;
         }
     }
@@ -47,8 +45,7 @@ CommandResult RunCommand(const std::string& commandLine) {
     char errName[] = "/tmp/lumora_dvd_test_err_XXXXXX";
     const int errFile = mkstemp(errName);
     CommandResult result;
-    if (errFile < 0)
-        return result;
+    if (errFile < 0) return result;
     close(errFile);
     FILE* pipe = popen((commandLine + " 2>" + Quote(errName)).c_str(), "r");
     if (pipe) {
@@ -71,9 +68,7 @@ std::string Quote(const std::string& text) {
     return quoted + "'";
 }
 
-bool HaveTool(const std::string& tool) {
-    return RunCommand("command -v " + Quote(tool)).status == 0;
-}
+bool HaveTool(const std::string& tool) { return RunCommand("command -v " + Quote(tool)).status == 0; }
 
 std::optional<fs::path> TestVolumes(std::string* why) {
     const fs::path folder = LUMORA_DVD_TEST_VOLUMES;
@@ -85,8 +80,7 @@ std::optional<fs::path> ManyTitlesVolume(int count, std::string* why) {
     const std::string name = "many_" + std::to_string(count);
     const auto made =
         Authored(folder, " many " + std::to_string(count), folder / name / "VIDEO_TS/VIDEO_TS.IFO", why);
-    if (!made)
-        return std::nullopt;
+    if (!made) return std::nullopt;
     return folder / name;
 }
 
@@ -167,8 +161,7 @@ uint32_t ExpectedLocale(const std::string& code) {
     } table[] = {{"en", 0x0409}, {"de", 0x0407}, {"ru", 0x0419},
                  {"fr", 0x040C}, {"ja", 0x0411}, {"es", 0x040A}};
     for (const auto& row : table)
-        if (code == row.code)
-            return row.lcid;
+        if (code == row.code) return row.lcid;
     return 0;
 }
 
@@ -179,8 +172,7 @@ std::string ExpectedLanguageName(const std::string& code) {
     } table[] = {{"en", "English"}, {"de", "German"},   {"ru", "Russian"},
                  {"fr", "French"},  {"ja", "Japanese"}, {"es", "Spanish"}};
     for (const auto& row : table)
-        if (code == row.code)
-            return row.name;
+        if (code == row.code) return row.name;
     return "[Unknown language]";
 }
 

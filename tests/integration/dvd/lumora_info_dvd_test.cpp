@@ -14,8 +14,7 @@ class LumoraInfoDvd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
     void SetUp() override {
-        if (!volumes_)
-            GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
+        if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
     }
 
     static CommandResult Info(const std::string& path) {
@@ -60,8 +59,7 @@ TEST_F(LumoraInfoDvd, NoVobIsOpened) {
     // timeout ends the program.
     VolumeCopy copy(*volumes_ / "pal_mixed", "fifos");
     for (const auto& entry : fs::directory_iterator(copy.VideoTs())) {
-        if (entry.path().extension() != ".VOB")
-            continue;
+        if (entry.path().extension() != ".VOB") continue;
         fs::remove(entry.path());
         ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
     }

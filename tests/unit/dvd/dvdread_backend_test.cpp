@@ -415,9 +415,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::optional<std::vector<uint8_t>> Produced(std::vector<uint8_t> bytes) {
-    return bytes;
-}
+std::optional<std::vector<uint8_t>> Produced(std::vector<uint8_t> bytes) { return bytes; }
 
 TEST(RunIsolated, HandsBackWhatTheChildProduced) {
     const auto bytes = RunIsolated([] { return Produced(std::vector<uint8_t>(200000, 7)); }, 10s);

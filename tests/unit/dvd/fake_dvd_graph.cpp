@@ -84,8 +84,7 @@ public:
     }
     HRESULT GetCurrentSubpicture(ULONG* available, ULONG* current, BOOL* disabled) override {
         Log("GetCurrentSubpicture");
-        if (setup_.subpictureFails)
-            return E_FAIL;
+        if (setup_.subpictureFails) return E_FAIL;
         *available = 4;
         *current = 2;
         *disabled = setup_.subpictureDisabled;
@@ -125,8 +124,7 @@ public:
         ComPtr<IRunningObjectTable> table;
         GetRunningObjectTable(0, table.Put());
         record_->registeredWhileReading = table->IsRunning(name.Get()) == S_OK;
-        if (setup_.volumeInfoFails)
-            return E_FAIL;
+        if (setup_.volumeInfoFails) return E_FAIL;
         *volumes = 2;
         *volume = 1;
         *side = DVD_SIDE_B;
@@ -142,8 +140,7 @@ public:
     }
     HRESULT GetNumberOfChapters(ULONG title, ULONG* chapters) override {
         Log(WithNumber("GetNumberOfChapters", title));
-        if (setup_.throwOnChapters)
-            throw std::bad_alloc();
+        if (setup_.throwOnChapters) throw std::bad_alloc();
         *chapters = setup_.chaptersBase + title;
         return S_OK;
     }
