@@ -1,6 +1,7 @@
 #include "app/lumora_demo_unit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
@@ -15,6 +16,7 @@
 #include "app/application.h"
 #include "app/item_height_delegate.h"
 #include "app/page_control.h"
+#include "app/page_text/dvd_page_lines.h"
 #include "app/page_text/file_page_lines.h"
 #include "app/sorted_combo_box.h"
 #include "platform/user_locale.h"
@@ -223,6 +225,25 @@ void TForm1::Wire(Control* control, Signal signal, void (TForm1::*handler)(QObje
 
 void TForm1::WireEvents() {
     Wire(btOpenFile, &QPushButton::clicked, &TForm1::btOpenFileClick);
+    Wire(btOpenDVD, &QPushButton::clicked, &TForm1::btOpenDVDClick);
+    WireTitlesClick();
+}
+
+void TForm1::WireTitlesClick() {
+    // A new line (mouse or keyboard) comes as a change of the selection; a click on the line that
+    // was selected already changes nothing and comes only as itemClicked.
+    Wire(lbTitles, &QListWidget::itemSelectionChanged, &TForm1::lbTitlesClick);
+    lbTitles->viewport()->installEventFilter(this);
+    connect(lbTitles, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (lbTitles->row(item) == titleRowAtPress_) RunHandled([this] { lbTitlesClick(lbTitles); });
+    });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lbTitles->viewport() && event->type() == QEvent::MouseButtonPress)
+        titleRowAtPress_ =
+            lbTitles->selectedItems().isEmpty() ? -1 : lbTitles->row(lbTitles->selectedItems().first());
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::DoCreate() {
@@ -232,6 +253,42 @@ void TForm1::DoCreate() {
 // Runs once, before the window is first shown. The third page's lists are filled here once the
 // catalogue exists; until then there is nothing to prepare.
 void TForm1::FormCreate(QObject*) {}
+
+void TForm1::btOpenDVDClick(QObject*) {
+    if (!OpenDialog2.Execute(this)) return;
+    Lumora.SetFileName(OpenDialog2.FileName());
+    edDVD->setText(OpenDialog2.DisplayFileName());
+    Lumora.ReadDVDInfo();
+    // The boxes must not go on showing a title of the volume that is no longer open.
+    edVideo->clear();
+    for (QComboBox* box : {cbAudio, cbSubtitles}) {
+        box->clear();
+        box->clearEditText();
+    }
+    lbTitles->clear();
+    const TKx_DVD_Titles& titles = Lumora.DVDInfo().Titles;
+    QStringList lines;
+    for (int32_t i = 0; i < titles.Count(); ++i)
+        lines.append(QString::fromStdString(DvdTitleLine(i, titles.Items(i))));
+    lbTitles->addItems(lines);
+}
+
+void TForm1::lbTitlesClick(QObject*) {
+    const QList<QListWidgetItem*> selected = lbTitles->selectedItems();
+    if (selected.isEmpty()) return;
+    for (QComboBox* box : {cbAudio, cbSubtitles}) {
+        box->clear();
+        box->clearEditText();
+    }
+    const TKx_DVD_TitleInfo& title = Lumora.DVDInfo().Titles.Items(lbTitles->row(selected.first()));
+    edVideo->setText(QString::fromStdString(DvdVideoLine(title.TitleAttributes)));
+    for (const std::string& line : DvdAudioLines(title.TitleAttributes))
+        cbAudio->addItem(QString::fromStdString(line));
+    if (cbAudio->count() > 0) cbAudio->setCurrentIndex(0);
+    for (const std::string& line : DvdSubtitleLines(title.TitleAttributes))
+        cbSubtitles->addItem(QString::fromStdString(line));
+    if (cbSubtitles->count() > 0) cbSubtitles->setCurrentIndex(0);
+}
 
 void TForm1::btOpenFileClick(QObject*) {
     if (!OpenDialog1.Execute(this))

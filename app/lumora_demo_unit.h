@@ -29,6 +29,8 @@ public:
     // Handlers. Sender is the control that raised the event (none when called from code).
     void FormCreate(QObject* Sender);
     void btOpenFileClick(QObject* Sender);
+    void btOpenDVDClick(QObject* Sender);
+    void lbTitlesClick(QObject* Sender);
 
     // The controls, owned by the window (Qt parent-child); named as their objectName.
     QTabWidget* PageControl1 = nullptr;
@@ -83,9 +85,15 @@ private:
     void CreateDVDPage();
     void CreateCataloguePage();
     void WireEvents();
+    // lbTitles' click: a change of the selected line by mouse or keyboard, or a click on the line
+    // already selected; each runs lbTitlesClick once.
+    void WireTitlesClick();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Connects a control's signal to a handler; what the handler throws goes to the
     // application's default error handler.
     template <class Control, class Signal>
     void Wire(Control* control, Signal signal, void (TForm1::*handler)(QObject*));
+
+    int titleRowAtPress_ = -1;
 };
