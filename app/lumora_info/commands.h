@@ -12,3 +12,5 @@ inline constexpr int kExitUsage = 2;
 
 // The file page's lines for each file; "==> FILE <==" headers when there are several.
 int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files);
+// The filters and codecs page: each list's label, then its names indented, in drop-down order.
+int PrintCatalogue(TKxLumora& lumora);

@@ -13,12 +13,16 @@ namespace {
 
 constexpr char kUsage[] =
     "Usage: lumora_info FILE...\n"
-    "Prints what Lumora's file page shows for each media file.\n"
+    "       lumora_info --catalogue\n"
+    "Prints what Lumora's file page shows for each media file, or with --catalogue what its\n"
+    "filters and codecs page lists: the installed codecs, filters and devices.\n"
     "\n"
+    "  --catalogue  list the seven lists of the filters and codecs page, each under its label\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
-    "Exit status: 0 when every file was analysed, 1 when any analysis failed, 2 on a usage error.\n";
+    "Exit status: 0 when every file was analysed (or the catalogue was read), 1 when any analysis\n"
+    "failed (or the catalogue could not be read), 2 on a usage error.\n";
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "lumora_info: %s\nTry 'lumora_info --help'.\n", message.c_str());
@@ -29,6 +33,7 @@ int UsageError(const std::string& message) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> files;
+    bool catalogue = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -39,6 +44,8 @@ int main(int argc, char** argv) {
         } else if (argument == "--help" || argument == "-h") {
             std::fputs(kUsage, stdout);
             return kExitOk;
+        } else if (argument == "--catalogue") {
+            catalogue = true;
         } else if (argument == "--version") {
             std::printf("lumora_info %s\n", LUMORA_VERSION);
             return kExitOk;
@@ -46,12 +53,13 @@ int main(int argc, char** argv) {
             return UsageError("unknown option '" + argument + "'");
         }
     }
-    if (files.empty()) return UsageError("no file given");
+    if (catalogue && !files.empty()) return UsageError("--catalogue takes no file");
+    if (!catalogue && files.empty()) return UsageError("no file given");
 
     CoInitialize(nullptr);
     TKxLumora lumora;
     lumora.SetDecimalSeparator(UserDecimalSeparator());
-    const int status = PrintFileInfo(lumora, files);
+    const int status = catalogue ? PrintCatalogue(lumora) : PrintFileInfo(lumora, files);
     CoUninitialize();
     return status;
 }
