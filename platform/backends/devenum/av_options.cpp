@@ -277,6 +277,12 @@ bool HasOptions(const AVClass* avClass, int depth) {
 
 }  // namespace
 
+bool IsUserOption(const AVOption& option) {
+    return option.flags &
+           (AV_OPT_FLAG_ENCODING_PARAM | AV_OPT_FLAG_DECODING_PARAM | AV_OPT_FLAG_AUDIO_PARAM |
+            AV_OPT_FLAG_VIDEO_PARAM | AV_OPT_FLAG_SUBTITLE_PARAM | AV_OPT_FLAG_FILTERING_PARAM);
+}
+
 std::vector<OptionDescription> DescribeOptions(void* object, const OptionFilter& keep, bool withChildren) {
     std::vector<OptionDescription> options;
     if (!object)

@@ -21,7 +21,11 @@ using OptionFilter = std::function<bool(const AVOption& option)>;
 // no live child object show their defaults and cannot be edited.
 std::vector<OptionDescription> DescribeOptions(void* object, const OptionFilter& keep, bool withChildren);
 
-// Whether the class or one of its child classes has an option that is not a named constant.
+// The options a user sets for encoding, decoding or filtering, the ones `ffmpeg -h` shows;
+// internal options carry none of these flags.
+bool IsUserOption(const AVOption& option);
+
+// Whether the class or one of its child classes has a user option.
 bool ClassHasOptions(const AVClass* avClass);
 
 // Sets the option from text; the answer carries the value the object holds afterwards.

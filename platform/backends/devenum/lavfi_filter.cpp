@@ -2,6 +2,8 @@
 
 extern "C" {
 #include <libavfilter/avfilter.h>
+#include <libavutil/mem.h>
+#include <libavutil/opt.h>
 }
 
 #include <memory>
@@ -19,21 +21,26 @@ namespace lumora::devenum {
 
 namespace {
 
-struct GraphDeleter {
-    void operator()(AVFilterGraph* graph) const { avfilter_graph_free(&graph); }
+// The filter's private options block alone, with the class's defaults. A full instance would
+// run the filter's uninit when freed, which for some filters logs a summary of frames never
+// seen.
+struct OptionsDeleter {
+    void operator()(void* options) const {
+        av_opt_free(options);
+        av_free(options);
+    }
 };
-using FilterGraph = std::unique_ptr<AVFilterGraph, GraphDeleter>;
+using FilterOptions = std::unique_ptr<void, OptionsDeleter>;
 
 using LavfiFilterBase = ComObject<IBaseFilter, ISpecifyPropertyPages, IAVOptionsSource>;
 
 class LavfiFilter : public LavfiFilterBase {
 public:
-    // The graph owns the instance.
-    LavfiFilter(const AVFilter* filter, FilterGraph graph, AVFilterContext* instance)
-        : filter_(filter), graph_(std::move(graph)), instance_(instance) {}
+    LavfiFilter(const AVFilter* filter, FilterOptions options)
+        : filter_(filter), options_(std::move(options)) {}
 
     HRESULT QueryInterface(const IID& iid, void** out) override {
-        if (!filter_->priv_class && out &&
+        if (!options_ && out &&
             (IsEqualGUID(iid, IID_ISpecifyPropertyPages) || IsEqualGUID(iid, IID_IAVOptionsSource))) {
             *out = nullptr;
             return E_NOINTERFACE;
@@ -63,12 +70,11 @@ public:
         return S_OK;
     }
 
-    void* OptionsObject() override { return instance_->priv; }
+    void* OptionsObject() override { return options_.get(); }
 
 private:
     const AVFilter* filter_;
-    FilterGraph graph_;
-    AVFilterContext* instance_;
+    FilterOptions options_;  // null when the filter has no options class
 };
 
 }  // namespace
@@ -79,13 +85,16 @@ HRESULT CreateLavfiFilter(const AVFilter* filter, const IID& iid, void** out) {
     *out = nullptr;
     if (!filter)
         return E_INVALIDARG;
-    FilterGraph graph(avfilter_graph_alloc());
-    if (!graph)
-        return E_OUTOFMEMORY;
-    AVFilterContext* instance = avfilter_graph_alloc_filter(graph.get(), filter, filter->name);
-    if (!instance)
-        return E_OUTOFMEMORY;
-    return CreateComObject<LavfiFilter>(iid, out, filter, std::move(graph), instance);
+    FilterOptions options;
+    // priv_size is the size of the block whose first member is the class pointer.
+    if (filter->priv_class && filter->priv_size >= static_cast<int>(sizeof(const AVClass*))) {
+        options.reset(av_mallocz(static_cast<size_t>(filter->priv_size)));
+        if (!options)
+            return E_OUTOFMEMORY;
+        *static_cast<const AVClass**>(options.get()) = filter->priv_class;
+        av_opt_set_defaults(options.get());
+    }
+    return CreateComObject<LavfiFilter>(iid, out, filter, std::move(options));
 }
 
 }  // namespace lumora::devenum

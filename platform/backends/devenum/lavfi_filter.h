@@ -1,5 +1,5 @@
-// The filter object of a libavfilter filter: an instance in a graph of its own (not
-// initialised, so it holds the filter's defaults) whose private options are its property page.
+// The filter object of a libavfilter filter: a block of the filter's private options holding the
+// class's defaults, listed and edited by its property page.
 #pragma once
 
 #include "platform/guid.h"
@@ -9,7 +9,7 @@ struct AVFilter;
 
 namespace lumora::devenum {
 
-// E_OUTOFMEMORY when the instance cannot be made.
+// E_OUTOFMEMORY when the options block cannot be made.
 HRESULT CreateLavfiFilter(const AVFilter* filter, const IID& iid, void** out);
 
 }  // namespace lumora::devenum
