@@ -37,16 +37,18 @@ struct DialogNumbers {
 };
 
 constexpr DialogNumbers kDialogNumbers[] = {
-    {0, 0},                                                      // sdkPropertyPages
-    {VfwCaptureDialog_Display, VfwCaptureDialog_Display},        // sdkCaptureDisplay
-    {VfwCaptureDialog_Format, VfwCaptureDialog_Format},          // sdkCaptureFormat
-    {VfwCaptureDialog_Source, VfwCaptureDialog_Source},          // sdkCaptureSource
+    {0, 0},                                                     // sdkPropertyPages
+    {VfwCaptureDialog_Display, VfwCaptureDialog_Display},       // sdkCaptureDisplay
+    {VfwCaptureDialog_Format, VfwCaptureDialog_Format},         // sdkCaptureFormat
+    {VfwCaptureDialog_Source, VfwCaptureDialog_Source},         // sdkCaptureSource
     {VfwCompressDialog_QueryConfig, VfwCompressDialog_Config},  // sdkCompressorConfig
     {VfwCompressDialog_QueryAbout, VfwCompressDialog_About},    // sdkCompressorAbout
 };
 
 bool IsCaptureKind(TSettingsDialogKind kind) { return kind >= sdkCaptureDisplay && kind <= sdkCaptureSource; }
-bool IsCompressorKind(TSettingsDialogKind kind) { return kind == sdkCompressorConfig || kind == sdkCompressorAbout; }
+bool IsCompressorKind(TSettingsDialogKind kind) {
+    return kind == sdkCompressorConfig || kind == sdkCompressorAbout;
+}
 
 // The page array of a CAUUID, freed with the task allocator.
 struct PageList {
@@ -73,8 +75,8 @@ HRESULT ShowPropertyPages(HWND owner, IBaseFilter* filter) {
     const auto graph = ComPtr<IFilterGraph>::Attach(info.pGraph);
     if (hr != S_OK) return hr;
     IUnknown* object = filter;
-    return OleCreatePropertyFrame(owner, 0, 0, info.achName, 1, &object, pages.pages.cElems, pages.pages.pElems, 0,
-                                  0, nullptr);
+    return OleCreatePropertyFrame(owner, 0, 0, info.achName, 1, &object, pages.pages.cElems,
+                                  pages.pages.pElems, 0, 0, nullptr);
 }
 
 }  // namespace
@@ -87,12 +89,14 @@ bool HasSettingsDialog(IBaseFilter* filter, TSettingsDialogKind kind) {
     }
     if (IsCaptureKind(kind)) {
         ComPtr<IAMVfwCaptureDialogs> dialogs;
-        if (filter->QueryInterface(IID_IAMVfwCaptureDialogs, dialogs.PutVoid()) != S_OK || !dialogs) return false;
+        if (filter->QueryInterface(IID_IAMVfwCaptureDialogs, dialogs.PutVoid()) != S_OK || !dialogs)
+            return false;
         return SUCCEEDED(dialogs->HasDialog(kDialogNumbers[kind].queried));
     }
     if (IsCompressorKind(kind)) {
         ComPtr<IAMVfwCompressDialogs> dialogs;
-        if (filter->QueryInterface(IID_IAMVfwCompressDialogs, dialogs.PutVoid()) != S_OK || !dialogs) return false;
+        if (filter->QueryInterface(IID_IAMVfwCompressDialogs, dialogs.PutVoid()) != S_OK || !dialogs)
+            return false;
         return SUCCEEDED(dialogs->ShowDialog(kDialogNumbers[kind].queried, nullptr));
     }
     return false;

@@ -15,8 +15,8 @@ std::string CompressionName(uint32_t compression);
 
 // The settings dialogs a filter may offer.
 enum TSettingsDialogKind : uint8_t {
-    sdkPropertyPages = 0,     // the filter's property pages in a property frame
-    sdkCaptureDisplay = 1,    // capture driver dialogs
+    sdkPropertyPages = 0,   // the filter's property pages in a property frame
+    sdkCaptureDisplay = 1,  // capture driver dialogs
     sdkCaptureFormat = 2,
     sdkCaptureSource = 3,
     sdkCompressorConfig = 4,  // compressor dialogs

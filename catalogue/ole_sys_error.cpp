@@ -26,8 +26,7 @@ constexpr CodeText kCodeTexts[] = {
 std::string Message(HRESULT errorCode, const std::string& what) {
     const char* text = "Unknown error";
     for (const CodeText& entry : kCodeTexts)
-        if (entry.code == errorCode)
-            text = entry.text;
+        if (entry.code == errorCode) text = entry.text;
     char code[16];
     std::snprintf(code, sizeof code, "0x%08X", static_cast<uint32_t>(errorCode));
     return what + ": " + text + " (" + code + ")";

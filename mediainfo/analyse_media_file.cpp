@@ -65,7 +65,8 @@ enum class VideoFormat { VideoInfo, VideoInfo2, MPEGVideo, MPEG2Video };
 // Befriended by TKxLumora: the one place that writes the analysis results.
 class MediaFileAnalysis {
 public:
-    MediaFileAnalysis(const std::string& fileName, TKxLumora& target) : fileName_(fileName), target_(target) {}
+    MediaFileAnalysis(const std::string& fileName, TKxLumora& target)
+        : fileName_(fileName), target_(target) {}
 
     void Run() {
         if (!FileExists(fileName_)) {
@@ -103,15 +104,22 @@ private:
         Property(sub.target, target_.FVideoSubType, target_.FAudioSubType, target_.FOtherSubType) = sub.name;
 
         const GUID& format = mt->formattype;
-        if (IsEqualGUID(format, FORMAT_VideoInfo)) DescribeVideo(mt, VideoFormat::VideoInfo);
-        else if (IsEqualGUID(format, FORMAT_VideoInfo2)) DescribeVideo(mt, VideoFormat::VideoInfo2);
-        else if (IsEqualGUID(format, FORMAT_WaveFormatEx)) DescribeAudio(mt);
-        else if (IsEqualGUID(format, FORMAT_MPEGVideo)) DescribeVideo(mt, VideoFormat::MPEGVideo);
-        else if (IsEqualGUID(format, FORMAT_MPEG2Video)) DescribeVideo(mt, VideoFormat::MPEG2Video);
-        else target_.FVideo.FormatName = FormatTypeName(format);
+        if (IsEqualGUID(format, FORMAT_VideoInfo))
+            DescribeVideo(mt, VideoFormat::VideoInfo);
+        else if (IsEqualGUID(format, FORMAT_VideoInfo2))
+            DescribeVideo(mt, VideoFormat::VideoInfo2);
+        else if (IsEqualGUID(format, FORMAT_WaveFormatEx))
+            DescribeAudio(mt);
+        else if (IsEqualGUID(format, FORMAT_MPEGVideo))
+            DescribeVideo(mt, VideoFormat::MPEGVideo);
+        else if (IsEqualGUID(format, FORMAT_MPEG2Video))
+            DescribeVideo(mt, VideoFormat::MPEG2Video);
+        else
+            target_.FVideo.FormatName = FormatTypeName(format);
     }
 
-    static std::string& Property(TypeTarget target, std::string& video, std::string& audio, std::string& other) {
+    static std::string& Property(TypeTarget target, std::string& video, std::string& audio,
+                                 std::string& other) {
         switch (target) {
             case TypeTarget::Video: return video;
             case TypeTarget::Audio: return audio;
@@ -236,9 +244,8 @@ private:
         entry->Codec = AudioFormatTagName(wave.wFormatTag);
         entry->SampleRate = std::to_string(wave.nSamplesPerSec);
         const uint64_t bitsPerSecond =
-            wave.nAvgBytesPerSec != 0
-                ? uint64_t{wave.nAvgBytesPerSec} * 8
-                : uint64_t{wave.wBitsPerSample} * wave.nSamplesPerSec * wave.nChannels;
+            wave.nAvgBytesPerSec != 0 ? uint64_t{wave.nAvgBytesPerSec} * 8
+                                      : uint64_t{wave.wBitsPerSample} * wave.nSamplesPerSec * wave.nChannels;
         entry->BitRate = std::to_string(bitsPerSecond);
         entry->BitsPerSample = std::to_string(wave.wBitsPerSample);
         entry->Channels = std::to_string(wave.nChannels);
@@ -252,4 +259,6 @@ private:
     double frameRate_ = 0;  // frames per second, likewise
 };
 
-void AnalyseMediaFile(const std::string& fileName, TKxLumora& target) { MediaFileAnalysis(fileName, target).Run(); }
+void AnalyseMediaFile(const std::string& fileName, TKxLumora& target) {
+    MediaFileAnalysis(fileName, target).Run();
+}

@@ -31,7 +31,8 @@ std::string FormatSignificant(double value, int precision, int maxFixedExponent,
     for (char c : text.substr(0, e))
         if (c != '.') digits += c;
     const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     if (exponent < -4 || exponent > maxFixedExponent) {
         result += digits[0];

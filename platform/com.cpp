@@ -63,15 +63,18 @@ HRESULT CLSIDFromString(std::string_view text, CLSID* clsid) {
         }
         const auto digit = HexDigit(text[i]);
         if (!digit) return CO_E_CLASSSTRING;
-        if (nibbles % 2 == 0) bytes[nibbles / 2] = static_cast<uint8_t>(*digit << 4);
-        else bytes[nibbles / 2] |= static_cast<uint8_t>(*digit);
+        if (nibbles % 2 == 0)
+            bytes[nibbles / 2] = static_cast<uint8_t>(*digit << 4);
+        else
+            bytes[nibbles / 2] |= static_cast<uint8_t>(*digit);
         ++nibbles;
     }
     // The text is big-endian throughout; the first three fields are stored little-endian.
     clsid->Data1 = uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
     clsid->Data2 = static_cast<uint16_t>(bytes[4] << 8 | bytes[5]);
     clsid->Data3 = static_cast<uint16_t>(bytes[6] << 8 | bytes[7]);
-    for (int i = 0; i < 8; ++i) clsid->Data4[i] = bytes[8 + i];
+    for (int i = 0; i < 8; ++i)
+        clsid->Data4[i] = bytes[8 + i];
     return S_OK;
 }
 
@@ -83,5 +86,6 @@ ScopedClassOverride::ScopedClassOverride(const CLSID& clsid, ClassFactory factor
 ScopedClassOverride::~ScopedClassOverride() {
     auto& overrides = Overrides();
     overrides[slot_].active = false;
-    while (!overrides.empty() && !overrides.back().active) overrides.pop_back();
+    while (!overrides.empty() && !overrides.back().active)
+        overrides.pop_back();
 }

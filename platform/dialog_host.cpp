@@ -7,10 +7,6 @@ IDialogHost* installedHost = nullptr;
 
 }  // namespace
 
-void SetDialogHost(IDialogHost* host) {
-    installedHost = host;
-}
+void SetDialogHost(IDialogHost* host) { installedHost = host; }
 
-IDialogHost* CurrentDialogHost() {
-    return installedHost;
-}
+IDialogHost* CurrentDialogHost() { return installedHost; }

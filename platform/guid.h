@@ -27,7 +27,8 @@ constexpr uint32_t HexValue(char c) {
 
 constexpr uint32_t HexField(std::string_view text, size_t from, size_t digits) {
     uint32_t value = 0;
-    for (size_t i = 0; i < digits; ++i) value = value * 16 + HexValue(text[from + i]);
+    for (size_t i = 0; i < digits; ++i)
+        value = value * 16 + HexValue(text[from + i]);
     return value;
 }
 
@@ -40,11 +41,14 @@ consteval GUID MakeGuid(std::string_view text) {
     if (text.size() == 38) text = text.substr(1, 36);
     if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' || text[23] != '-')
         throw "not a GUID";
-    GUID g{HexField(text, 0, 8), static_cast<uint16_t>(HexField(text, 9, 4)),
-           static_cast<uint16_t>(HexField(text, 14, 4)), {}};
+    GUID g{HexField(text, 0, 8),
+           static_cast<uint16_t>(HexField(text, 9, 4)),
+           static_cast<uint16_t>(HexField(text, 14, 4)),
+           {}};
     g.Data4[0] = static_cast<uint8_t>(HexField(text, 19, 2));
     g.Data4[1] = static_cast<uint8_t>(HexField(text, 21, 2));
-    for (size_t i = 0; i < 6; ++i) g.Data4[2 + i] = static_cast<uint8_t>(HexField(text, 24 + 2 * i, 2));
+    for (size_t i = 0; i < 6; ++i)
+        g.Data4[2 + i] = static_cast<uint8_t>(HexField(text, 24 + 2 * i, 2));
     return g;
 }
 
@@ -58,7 +62,8 @@ constexpr GUID FourCCGuid(uint32_t fourcc) {
 
 // The four characters in memory order as a little-endian code ("YUY2" → 0x32595559).
 constexpr uint32_t MakeFourCC(char a, char b, char c, char d) {
-    return static_cast<uint32_t>(static_cast<uint8_t>(a)) | static_cast<uint32_t>(static_cast<uint8_t>(b)) << 8 |
+    return static_cast<uint32_t>(static_cast<uint8_t>(a)) |
+           static_cast<uint32_t>(static_cast<uint8_t>(b)) << 8 |
            static_cast<uint32_t>(static_cast<uint8_t>(c)) << 16 |
            static_cast<uint32_t>(static_cast<uint8_t>(d)) << 24;
 }

@@ -108,8 +108,10 @@ static_assert(offsetof(BITMAPINFOHEADER, biWidth) == 4 && offsetof(BITMAPINFOHEA
 static_assert(sizeof(VIDEOINFOHEADER) == 88);
 static_assert(offsetof(VIDEOINFOHEADER, dwBitRate) == 32 && offsetof(VIDEOINFOHEADER, bmiHeader) == 48);
 static_assert(sizeof(VIDEOINFOHEADER2) == 112);
-static_assert(offsetof(VIDEOINFOHEADER2, dwBitRate) == 32 && offsetof(VIDEOINFOHEADER2, dwPictAspectRatioX) == 56 &&
-              offsetof(VIDEOINFOHEADER2, dwPictAspectRatioY) == 60 && offsetof(VIDEOINFOHEADER2, bmiHeader) == 72);
+static_assert(offsetof(VIDEOINFOHEADER2, dwBitRate) == 32 &&
+              offsetof(VIDEOINFOHEADER2, dwPictAspectRatioX) == 56 &&
+              offsetof(VIDEOINFOHEADER2, dwPictAspectRatioY) == 60 &&
+              offsetof(VIDEOINFOHEADER2, bmiHeader) == 72);
 static_assert(sizeof(MPEG1VIDEOINFO) == 104 && offsetof(MPEG1VIDEOINFO, hdr) == 0);
 static_assert(sizeof(MPEG2VIDEOINFO) == 136 && offsetof(MPEG2VIDEOINFO, hdr) == 0);
 static_assert(sizeof(WAVEFORMATEX) == 18);

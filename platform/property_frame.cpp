@@ -6,11 +6,9 @@
 HRESULT OleCreatePropertyFrame(HWND owner, uint32_t, uint32_t, const std::string& caption, ULONG objectCount,
                                IUnknown** objects, ULONG pageCount, const CLSID* pageClsids, uint32_t,
                                uint32_t, void*) {
-    if ((objectCount > 0 && !objects) || (pageCount > 0 && !pageClsids))
-        return E_POINTER;
+    if ((objectCount > 0 && !objects) || (pageCount > 0 && !pageClsids)) return E_POINTER;
     IDialogHost* host = CurrentDialogHost();
-    if (!host)
-        return E_NOTIMPL;
+    if (!host) return E_NOTIMPL;
 
     PropertyFrameDescription frame;
     frame.caption = caption;
@@ -19,17 +17,13 @@ HRESULT OleCreatePropertyFrame(HWND owner, uint32_t, uint32_t, const std::string
     for (ULONG i = 0; i < pageCount; ++i) {
         ComPtr<IPropertyPage> page;
         HRESULT hr = CoCreateInstance(pageClsids[i], page);
-        if (FAILED(hr))
-            return hr;
-        if (!page)
-            return E_UNEXPECTED;
+        if (FAILED(hr)) return hr;
+        if (!page) return E_UNEXPECTED;
         hr = page->SetObjects(objectCount, objects);
-        if (FAILED(hr))
-            return hr;
+        if (FAILED(hr)) return hr;
         OptionPage description;
         hr = page->Describe(&description);
-        if (FAILED(hr))
-            return hr;
+        if (FAILED(hr)) return hr;
         frame.pages.push_back(std::move(description));
         pages.push_back(std::move(page));
     }

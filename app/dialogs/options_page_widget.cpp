@@ -15,14 +15,11 @@
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 // Quotes a value for a POSIX shell when it holds anything but plain characters.
 QString ShellWord(const QString& value) {
-    if (value.isEmpty())
-        return QStringLiteral("''");
+    if (value.isEmpty()) return QStringLiteral("''");
     for (const QChar c : value) {
         const bool plain = c.isLetterOrNumber() || QStringLiteral("+-_.,:/=@%").contains(c);
         if (!plain) {
@@ -35,8 +32,7 @@ QString ShellWord(const QString& value) {
 }
 
 QString RangeText(const OptionDescription& option) {
-    if (option.minimum.empty() && option.maximum.empty())
-        return {};
+    if (option.minimum.empty() && option.maximum.empty()) return {};
     return FromUtf8(option.minimum) + QStringLiteral(" \u2026 ") + FromUtf8(option.maximum);
 }
 
@@ -46,8 +42,7 @@ QString HelpText(const OptionDescription& option) {
         QStringList names;
         for (const OptionChoice& choice : option.choices)
             names << FromUtf8(choice.name);
-        if (!help.isEmpty())
-            help += QStringLiteral(" ");
+        if (!help.isEmpty()) help += QStringLiteral(" ");
         help += QStringLiteral("(") +
                 names.join(option.type == "flags" ? QStringLiteral(" + ") : QStringLiteral(", ")) +
                 QStringLiteral(")");
@@ -59,8 +54,7 @@ QString ChoicesToolTip(const OptionDescription& option) {
     QStringList lines;
     for (const OptionChoice& choice : option.choices) {
         QString line = FromUtf8(choice.name) + QStringLiteral(" = ") + FromUtf8(choice.value);
-        if (!choice.help.empty())
-            line += QStringLiteral(": ") + FromUtf8(choice.help);
+        if (!choice.help.empty()) line += QStringLiteral(": ") + FromUtf8(choice.help);
         lines << line;
     }
     return lines.join(QLatin1Char('\n'));
@@ -101,8 +95,7 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
         if (i == 0 || page_.options[i].group != group) {
             group = page_.options[i].group;
             // The page's own class needs no heading when it is the only one.
-            if (i > 0 || page_.options.back().group != group)
-                AddGroupRow(FromUtf8(group));
+            if (i > 0 || page_.options.back().group != group) AddGroupRow(FromUtf8(group));
         }
         AddOptionRow(i);
     }
@@ -111,8 +104,7 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
         table_->setColumnWidth(column, qMin(table_->columnWidth(column), 220));
 
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (item->column() == kValue)
-            RefreshArguments();
+        if (item->column() == kValue) RefreshArguments();
     });
 
     arguments_->setObjectName(QStringLiteral("arguments"));
@@ -121,8 +113,7 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
     auto* copy = new QPushButton(tr("Copy"), this);
     copy->setObjectName(QStringLiteral("copyArguments"));
     connect(copy, &QPushButton::clicked, this, [this] {
-        if (QClipboard* clipboard = QApplication::clipboard())
-            clipboard->setText(arguments_->text());
+        if (QClipboard* clipboard = QApplication::clipboard()) clipboard->setText(arguments_->text());
     });
     status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
@@ -163,10 +154,8 @@ void OptionsPageWidget::AddOptionRow(size_t index) {
     table_->setItem(row, kArgument, ReadOnlyItem(QString()));
     table_->setItem(row, kHelp, ReadOnlyItem(HelpText(option)));
     auto* value = new QTableWidgetItem(FromUtf8(option.currentValue));
-    if (!editable)
-        value->setFlags(value->flags() & ~Qt::ItemIsEditable);
-    if (!option.choices.empty())
-        value->setToolTip(ChoicesToolTip(option));
+    if (!editable) value->setFlags(value->flags() & ~Qt::ItemIsEditable);
+    if (!option.choices.empty()) value->setToolTip(ChoicesToolTip(option));
     table_->setItem(row, kValue, value);
 
     // A list of named values (not flags, which combine) is picked from a box that also takes
@@ -198,10 +187,8 @@ QString OptionsPageWidget::ValueText(int row) const {
 }
 
 void OptionsPageWidget::SetValueText(int row, const QString& text) {
-    if (auto* box = qobject_cast<QComboBox*>(table_->cellWidget(row, kValue)))
-        box->setEditText(text);
-    if (QTableWidgetItem* item = table_->item(row, kValue))
-        item->setText(text);
+    if (auto* box = qobject_cast<QComboBox*>(table_->cellWidget(row, kValue))) box->setEditText(text);
+    if (QTableWidgetItem* item = table_->item(row, kValue)) item->setText(text);
 }
 
 QString OptionsPageWidget::ArgumentOf(size_t option, const QString& value) const {
@@ -211,12 +198,10 @@ QString OptionsPageWidget::ArgumentOf(size_t option, const QString& value) const
 QString OptionsPageWidget::ArgumentText() const {
     QStringList arguments;
     for (int row = 0; row < static_cast<int>(rowOption_.size()); ++row) {
-        if (rowOption_[row] < 0)
-            continue;
+        if (rowOption_[row] < 0) continue;
         const auto option = static_cast<size_t>(rowOption_[row]);
         const QString value = ValueText(row);
-        if (value != FromUtf8(opening_[option]))
-            arguments << ArgumentOf(option, value);
+        if (value != FromUtf8(opening_[option])) arguments << ArgumentOf(option, value);
     }
     return arguments.join(QLatin1Char(' '));
 }
@@ -232,17 +217,14 @@ void OptionsPageWidget::RefreshArguments() {
 }
 
 bool OptionsPageWidget::Apply() {
-    if (!page_.setOption)
-        return true;
+    if (!page_.setOption) return true;
     bool allTaken = true;
     QStringList refused;
     for (int row = 0; row < static_cast<int>(rowOption_.size()); ++row) {
-        if (rowOption_[row] < 0)
-            continue;
+        if (rowOption_[row] < 0) continue;
         const auto option = static_cast<size_t>(rowOption_[row]);
         const QString value = ValueText(row);
-        if (value == FromUtf8(current_[option]))
-            continue;
+        if (value == FromUtf8(current_[option])) continue;
         const OptionSetResult result = page_.setOption(page_.options[option].name, value.toStdString());
         current_[option] = result.currentValue;
         if (FAILED(result.hr)) {

@@ -53,6 +53,5 @@ bool PropertyFrameDialog::ApplyAll() {
 
 void PropertyFrameDialog::accept() {
     // A refused value keeps the frame open with the reason shown on its page.
-    if (ApplyAll())
-        QDialog::accept();
+    if (ApplyAll()) QDialog::accept();
 }

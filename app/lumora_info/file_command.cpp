@@ -12,7 +12,8 @@ int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files) {
         if (headers) std::printf("%s==> %s <==\n", i > 0 ? "\n" : "", files[i].c_str());
         lumora.SetFileName(files[i]);
         lumora.ReadFileInfo();
-        for (const std::string& line : FilePageLines(lumora)) std::printf("%s\n", line.c_str());
+        for (const std::string& line : FilePageLines(lumora))
+            std::printf("%s\n", line.c_str());
         const std::string& marker = lumora.VideoMajorType();
         if (marker == kFileNotFoundMarker || marker == kErrorMarker) status = kExitFailed;
     }

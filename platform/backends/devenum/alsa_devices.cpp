@@ -23,20 +23,16 @@ struct PcmInfoFree {
     void operator()(snd_pcm_info_t* info) const { snd_pcm_info_free(info); }
 };
 
-std::string CleanText(const char* text) {
-    return text ? CleanDeviceText(text) : std::string();
-}
+std::string CleanText(const char* text) { return text ? CleanDeviceText(text) : std::string(); }
 
 // "pcm name (card name, hw:C,D)"
 MemberList AlsaMembers(snd_pcm_stream_t stream) {
     MemberList members;
     snd_ctl_card_info_t* rawCard = nullptr;
     snd_pcm_info_t* rawPcm = nullptr;
-    if (snd_ctl_card_info_malloc(&rawCard) < 0)
-        return members;
+    if (snd_ctl_card_info_malloc(&rawCard) < 0) return members;
     const std::unique_ptr<snd_ctl_card_info_t, CardInfoFree> cardInfo(rawCard);
-    if (snd_pcm_info_malloc(&rawPcm) < 0)
-        return members;
+    if (snd_pcm_info_malloc(&rawPcm) < 0) return members;
     const std::unique_ptr<snd_pcm_info_t, PcmInfoFree> pcmInfo(rawPcm);
 
     int card = -1;
@@ -44,11 +40,9 @@ MemberList AlsaMembers(snd_pcm_stream_t stream) {
     for (int guard = 0; guard < 64 && snd_card_next(&card) == 0 && card >= 0; ++guard) {
         const std::string cardId = "hw:" + std::to_string(card);
         snd_ctl_t* rawControl = nullptr;
-        if (snd_ctl_open(&rawControl, cardId.c_str(), SND_CTL_NONBLOCK) < 0)
-            continue;
+        if (snd_ctl_open(&rawControl, cardId.c_str(), SND_CTL_NONBLOCK) < 0) continue;
         const std::unique_ptr<snd_ctl_t, ControlCloser> control(rawControl);
-        if (snd_ctl_card_info(control.get(), cardInfo.get()) < 0)
-            continue;
+        if (snd_ctl_card_info(control.get(), cardInfo.get()) < 0) continue;
         const std::string cardName = CleanText(snd_ctl_card_info_get_name(cardInfo.get()));
 
         int device = -1;
@@ -58,8 +52,7 @@ MemberList AlsaMembers(snd_pcm_stream_t stream) {
             snd_pcm_info_set_subdevice(pcmInfo.get(), 0);
             snd_pcm_info_set_stream(pcmInfo.get(), stream);
             // Fails when the device has no PCM in this direction.
-            if (snd_ctl_pcm_info(control.get(), pcmInfo.get()) < 0)
-                continue;
+            if (snd_ctl_pcm_info(control.get(), pcmInfo.get()) < 0) continue;
             std::string name = CleanText(snd_pcm_info_get_name(pcmInfo.get()));
             name += " (" + cardName + ", hw:" + std::to_string(card) + "," + std::to_string(device) + ")";
             DeviceMember member;
@@ -76,12 +69,8 @@ MemberList AlsaMembers(snd_pcm_stream_t stream) {
 
 }  // namespace
 
-MemberList AlsaCaptureMembers() {
-    return AlsaMembers(SND_PCM_STREAM_CAPTURE);
-}
+MemberList AlsaCaptureMembers() { return AlsaMembers(SND_PCM_STREAM_CAPTURE); }
 
-MemberList AlsaPlaybackMembers() {
-    return AlsaMembers(SND_PCM_STREAM_PLAYBACK);
-}
+MemberList AlsaPlaybackMembers() { return AlsaMembers(SND_PCM_STREAM_PLAYBACK); }
 
 }  // namespace lumora::devenum

@@ -32,44 +32,25 @@ using AVText = std::unique_ptr<uint8_t, AVFreeDeleter>;
 
 const char* TypeName(int type) {
     switch (type) {
-        case AV_OPT_TYPE_FLAGS:
-            return "flags";
-        case AV_OPT_TYPE_INT:
-            return "int";
-        case AV_OPT_TYPE_INT64:
-            return "int64";
-        case AV_OPT_TYPE_DOUBLE:
-            return "double";
-        case AV_OPT_TYPE_FLOAT:
-            return "float";
-        case AV_OPT_TYPE_STRING:
-            return "string";
-        case AV_OPT_TYPE_RATIONAL:
-            return "rational";
-        case AV_OPT_TYPE_BINARY:
-            return "binary";
-        case AV_OPT_TYPE_DICT:
-            return "dictionary";
-        case AV_OPT_TYPE_UINT64:
-            return "uint64";
-        case AV_OPT_TYPE_IMAGE_SIZE:
-            return "image_size";
-        case AV_OPT_TYPE_PIXEL_FMT:
-            return "pix_fmt";
-        case AV_OPT_TYPE_SAMPLE_FMT:
-            return "sample_fmt";
-        case AV_OPT_TYPE_VIDEO_RATE:
-            return "video_rate";
-        case AV_OPT_TYPE_DURATION:
-            return "duration";
-        case AV_OPT_TYPE_COLOR:
-            return "color";
-        case AV_OPT_TYPE_BOOL:
-            return "boolean";
-        case AV_OPT_TYPE_CHLAYOUT:
-            return "channel_layout";
-        default:
-            break;
+        case AV_OPT_TYPE_FLAGS: return "flags";
+        case AV_OPT_TYPE_INT: return "int";
+        case AV_OPT_TYPE_INT64: return "int64";
+        case AV_OPT_TYPE_DOUBLE: return "double";
+        case AV_OPT_TYPE_FLOAT: return "float";
+        case AV_OPT_TYPE_STRING: return "string";
+        case AV_OPT_TYPE_RATIONAL: return "rational";
+        case AV_OPT_TYPE_BINARY: return "binary";
+        case AV_OPT_TYPE_DICT: return "dictionary";
+        case AV_OPT_TYPE_UINT64: return "uint64";
+        case AV_OPT_TYPE_IMAGE_SIZE: return "image_size";
+        case AV_OPT_TYPE_PIXEL_FMT: return "pix_fmt";
+        case AV_OPT_TYPE_SAMPLE_FMT: return "sample_fmt";
+        case AV_OPT_TYPE_VIDEO_RATE: return "video_rate";
+        case AV_OPT_TYPE_DURATION: return "duration";
+        case AV_OPT_TYPE_COLOR: return "color";
+        case AV_OPT_TYPE_BOOL: return "boolean";
+        case AV_OPT_TYPE_CHLAYOUT: return "channel_layout";
+        default: break;
     }
     // The old channel-layout type, present only in some library versions.
     return "channel_layout";
@@ -120,8 +101,7 @@ std::string LimitText(double value) {
         {DBL_MIN, "DBL_MIN"},
     };
     for (const Named& named : kNamed)
-        if (value == named.value)
-            return named.name;
+        if (value == named.value) return named.name;
     return NumberText(value);
 }
 
@@ -133,8 +113,7 @@ const AVOption* NextOption(const AVClass* const* avClass, const AVOption* previo
 
 std::vector<const AVOption*> NamedConstants(const AVClass* avClass, const char* unit) {
     std::vector<const AVOption*> constants;
-    if (!unit)
-        return constants;
+    if (!unit) return constants;
     for (const AVOption* option = nullptr; (option = NextOption(&avClass, option));)
         if (option->type == AV_OPT_TYPE_CONST && option->unit && std::string_view(option->unit) == unit)
             constants.push_back(option);
@@ -146,21 +125,18 @@ std::string DefaultText(const AVClass* avClass, const AVOption& option) {
     switch (option.type) {
         case AV_OPT_TYPE_FLAGS: {
             const int64_t value = option.default_val.i64;
-            if (value == 0)
-                return "0";
+            if (value == 0) return "0";
             std::string names;
             int64_t covered = 0;
             for (const AVOption* constant : constants) {
                 const int64_t bits = constant->default_val.i64;
                 if (bits != 0 && (value & bits) == bits) {
-                    if (!names.empty())
-                        names += '+';
+                    if (!names.empty()) names += '+';
                     names += constant->name;
                     covered |= bits;
                 }
             }
-            if (covered == value)
-                return names;
+            if (covered == value) return names;
             char text[24];
             std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(value));
             return text;
@@ -169,17 +145,14 @@ std::string DefaultText(const AVClass* avClass, const AVOption& option) {
         case AV_OPT_TYPE_INT64:
         case AV_OPT_TYPE_UINT64:
             for (const AVOption* constant : constants)
-                if (constant->default_val.i64 == option.default_val.i64)
-                    return constant->name;
+                if (constant->default_val.i64 == option.default_val.i64) return constant->name;
             return IntegerText(option.default_val.i64);
-        case AV_OPT_TYPE_DURATION:
-            return NumberText(static_cast<double>(option.default_val.i64) / 1e6);
+        case AV_OPT_TYPE_DURATION: return NumberText(static_cast<double>(option.default_val.i64) / 1e6);
         case AV_OPT_TYPE_BOOL:
             return option.default_val.i64 < 0 ? "auto" : option.default_val.i64 == 0 ? "false" : "true";
         case AV_OPT_TYPE_DOUBLE:
         case AV_OPT_TYPE_FLOAT:
-        case AV_OPT_TYPE_RATIONAL:
-            return NumberText(option.default_val.dbl);
+        case AV_OPT_TYPE_RATIONAL: return NumberText(option.default_val.dbl);
         case AV_OPT_TYPE_PIXEL_FMT: {
             const char* name = av_get_pix_fmt_name(static_cast<AVPixelFormat>(option.default_val.i64));
             return name ? name : "none";
@@ -193,20 +166,16 @@ std::string DefaultText(const AVClass* avClass, const AVOption& option) {
         case AV_OPT_TYPE_VIDEO_RATE:
         case AV_OPT_TYPE_COLOR:
         case AV_OPT_TYPE_DICT:
-        case AV_OPT_TYPE_CHLAYOUT:
-            return option.default_val.str ? option.default_val.str : "";
-        case AV_OPT_TYPE_BINARY:
-            return "";
-        default:
-            break;
+        case AV_OPT_TYPE_CHLAYOUT: return option.default_val.str ? option.default_val.str : "";
+        case AV_OPT_TYPE_BINARY: return "";
+        default: break;
     }
     return IntegerText(option.default_val.i64);
 }
 
 std::string CurrentText(void* target, const char* name, int searchFlags) {
     uint8_t* raw = nullptr;
-    if (av_opt_get(target, name, searchFlags, &raw) < 0)
-        return "";
+    if (av_opt_get(target, name, searchFlags, &raw) < 0) return "";
     const AVText text(raw);
     return text ? reinterpret_cast<const char*>(text.get()) : "";
 }
@@ -236,42 +205,33 @@ OptionDescription Describe(const AVClass* avClass, const AVOption& option, void*
 }
 
 void* FindChildObject(void* parent, const AVClass* childClass) {
-    if (!parent)
-        return nullptr;
+    if (!parent) return nullptr;
     for (void* child = nullptr; (child = av_opt_child_next(parent, child));)
-        if (*static_cast<const AVClass* const*>(child) == childClass)
-            return child;
+        if (*static_cast<const AVClass* const*>(child) == childClass) return child;
     return nullptr;
 }
 
 void DescribeClass(const AVClass* avClass, void* target, const OptionFilter& keep, bool withChildren,
                    int depth, std::set<const AVClass*>& seen, std::vector<OptionDescription>& out) {
-    if (!avClass || !seen.insert(avClass).second)
-        return;
+    if (!avClass || !seen.insert(avClass).second) return;
     for (const AVOption* option = nullptr; (option = NextOption(&avClass, option));) {
-        if (option->type == AV_OPT_TYPE_CONST || (keep && !keep(*option)))
-            continue;
+        if (option->type == AV_OPT_TYPE_CONST || (keep && !keep(*option))) continue;
         out.push_back(Describe(avClass, *option, target));
     }
-    if (!withChildren || depth >= kMaxChildDepth)
-        return;
+    if (!withChildren || depth >= kMaxChildDepth) return;
     void* iterator = nullptr;
     while (const AVClass* child = av_opt_child_class_iterate(avClass, &iterator))
         DescribeClass(child, FindChildObject(target, child), keep, withChildren, depth + 1, seen, out);
 }
 
 bool HasOptions(const AVClass* avClass, int depth) {
-    if (!avClass)
-        return false;
+    if (!avClass) return false;
     for (const AVOption* option = nullptr; (option = NextOption(&avClass, option));)
-        if (option->type != AV_OPT_TYPE_CONST)
-            return true;
-    if (depth >= kMaxChildDepth)
-        return false;
+        if (option->type != AV_OPT_TYPE_CONST) return true;
+    if (depth >= kMaxChildDepth) return false;
     void* iterator = nullptr;
     while (const AVClass* child = av_opt_child_class_iterate(avClass, &iterator))
-        if (HasOptions(child, depth + 1))
-            return true;
+        if (HasOptions(child, depth + 1)) return true;
     return false;
 }
 
@@ -285,16 +245,13 @@ bool IsUserOption(const AVOption& option) {
 
 std::vector<OptionDescription> DescribeOptions(void* object, const OptionFilter& keep, bool withChildren) {
     std::vector<OptionDescription> options;
-    if (!object)
-        return options;
+    if (!object) return options;
     std::set<const AVClass*> seen;
     DescribeClass(*static_cast<const AVClass* const*>(object), object, keep, withChildren, 0, seen, options);
     return options;
 }
 
-bool ClassHasOptions(const AVClass* avClass) {
-    return HasOptions(avClass, 0);
-}
+bool ClassHasOptions(const AVClass* avClass) { return HasOptions(avClass, 0); }
 
 OptionSetResult SetOptionText(void* object, const std::string& name, const std::string& value,
                               bool searchChildren) {

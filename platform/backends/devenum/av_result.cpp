@@ -9,10 +9,8 @@ extern "C" {
 namespace lumora::devenum {
 
 HRESULT HResultFromAVError(int error) {
-    if (error >= 0)
-        return S_OK;
-    if (error == AVERROR(ENOMEM))
-        return E_OUTOFMEMORY;
+    if (error >= 0) return S_OK;
+    if (error == AVERROR(ENOMEM)) return E_OUTOFMEMORY;
     if (error == AVERROR(EINVAL) || error == AVERROR(ERANGE) || error == AVERROR_OPTION_NOT_FOUND)
         return E_INVALIDARG;
     return E_FAIL;

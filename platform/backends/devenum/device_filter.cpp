@@ -14,8 +14,7 @@ public:
     explicit DeviceFilter(std::string name) : name_(std::move(name)) {}
 
     HRESULT QueryFilterInfo(FILTER_INFO* info) override {
-        if (!info)
-            return E_POINTER;
+        if (!info) return E_POINTER;
         info->achName = name_;
         info->pGraph = nullptr;
         return S_OK;

@@ -18,8 +18,7 @@ namespace lumora::devenum {
 DeviceNode::DeviceNode(const std::string& path, bool writable) {
     const int flags = (writable ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     fd_ = ::open(path.c_str(), flags);
-    if (fd_ < 0)
-        return;
+    if (fd_ < 0) return;
     struct stat status {};
     if (::fstat(fd_, &status) != 0 || !S_ISCHR(status.st_mode)) {
         ::close(fd_);
@@ -28,13 +27,11 @@ DeviceNode::DeviceNode(const std::string& path, bool writable) {
 }
 
 DeviceNode::~DeviceNode() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
 bool DeviceNode::Control(unsigned long request, void* argument) const {
-    if (fd_ < 0)
-        return false;
+    if (fd_ < 0) return false;
     int result;
     do {
         result = ::ioctl(fd_, request, argument);
@@ -48,17 +45,14 @@ std::vector<std::string> NumberedEntries(const std::string& folder, const std::s
     };
     std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
     std::vector<std::pair<unsigned, std::string>> found;
-    if (!dir)
-        return {};
+    if (!dir) return {};
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix)
-            continue;
+        if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
         const std::string_view digits = name.substr(prefix.size());
         unsigned number = 0;
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (error != std::errc() || end != digits.data() + digits.size())
-            continue;
+        if (error != std::errc() || end != digits.data() + digits.size()) continue;
         found.emplace_back(number, folder + "/" + std::string(name));
     }
     std::sort(found.begin(), found.end());

@@ -18,8 +18,7 @@ MemberList DvbTunerMembers(const std::string& folder) {
         for (const std::string& path : NumberedEntries(adapter, "frontend")) {
             const DeviceNode node(path, false);
             dvb_frontend_info info{};
-            if (!node.Control(FE_GET_INFO, &info))
-                continue;
+            if (!node.Control(FE_GET_INFO, &info)) continue;
             std::string name = CleanDeviceText(std::string_view(info.name, sizeof info.name));
             DeviceMember member;
             member.friendlyName = name;

@@ -64,11 +64,9 @@ constexpr Capability kCapabilities[] = {
 };
 
 bool IsConfigOption(const AVOption& option) {
-    if (!(option.flags & AV_OPT_FLAG_ENCODING_PARAM))
-        return false;
+    if (!(option.flags & AV_OPT_FLAG_ENCODING_PARAM)) return false;
     for (std::string_view name : kConfigOptions)
-        if (name == option.name)
-            return true;
+        if (name == option.name) return true;
     return false;
 }
 
@@ -92,22 +90,18 @@ public:
     }
 
     HRESULT QueryFilterInfo(FILTER_INFO* info) override {
-        if (!info)
-            return E_POINTER;
+        if (!info) return E_POINTER;
         info->achName = codec_->name;
         info->pGraph = nullptr;
         return S_OK;
     }
 
     HRESULT GetPages(CAUUID* pages) override {
-        if (!pages)
-            return E_POINTER;
+        if (!pages) return E_POINTER;
         *pages = {};
-        if (!ClassHasOptions(codec_->priv_class))
-            return S_OK;
+        if (!ClassHasOptions(codec_->priv_class)) return S_OK;
         pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID)));
-        if (!pages->pElems)
-            return E_OUTOFMEMORY;
+        if (!pages->pElems) return E_OUTOFMEMORY;
         pages->pElems[0] = CLSID_AVOptionsPage;
         pages->cElems = 1;
         return S_OK;
@@ -116,8 +110,7 @@ public:
     HRESULT ShowDialog(int dialog, HWND owner) override {
         switch (dialog) {
             case VfwCompressDialog_QueryConfig:
-            case VfwCompressDialog_QueryAbout:
-                return S_OK;
+            case VfwCompressDialog_QueryAbout: return S_OK;
             case VfwCompressDialog_Config: {
                 IDialogHost* host = CurrentDialogHost();
                 return host ? host->ShowCompressorConfig(owner, ConfigPage()) : E_NOTIMPL;
@@ -126,8 +119,7 @@ public:
                 IDialogHost* host = CurrentDialogHost();
                 return host ? host->ShowCompressorAbout(owner, About()) : E_NOTIMPL;
             }
-            default:
-                return E_INVALIDARG;
+            default: return E_INVALIDARG;
         }
     }
 
@@ -152,12 +144,10 @@ private:
         about.longName = codec_->long_name ? codec_->long_name : "";
         about.fourCC = fourCC_;
         for (const Capability& capability : kCapabilities)
-            if (codec_->capabilities & capability.flag)
-                about.capabilities.emplace_back(capability.name);
+            if (codec_->capabilities & capability.flag) about.capabilities.emplace_back(capability.name);
         if (codec_->pix_fmts) {
             for (const AVPixelFormat* format = codec_->pix_fmts; *format != AV_PIX_FMT_NONE; ++format)
-                if (const char* name = av_get_pix_fmt_name(*format))
-                    about.pixelFormats.emplace_back(name);
+                if (const char* name = av_get_pix_fmt_name(*format)) about.pixelFormats.emplace_back(name);
         }
         return about;
     }
@@ -170,14 +160,11 @@ private:
 }  // namespace
 
 HRESULT CreateEncoderFilter(const AVCodec* codec, const IID& iid, void** out) {
-    if (!out)
-        return E_POINTER;
+    if (!out) return E_POINTER;
     *out = nullptr;
-    if (!codec)
-        return E_INVALIDARG;
+    if (!codec) return E_INVALIDARG;
     CodecContext context(avcodec_alloc_context3(codec));
-    if (!context)
-        return E_OUTOFMEMORY;
+    if (!context) return E_OUTOFMEMORY;
     return CreateComObject<EncoderFilter>(iid, out, codec, std::move(context), EncoderFourCC(codec));
 }
 

@@ -49,22 +49,18 @@ public:
     }
 
     HRESULT QueryFilterInfo(FILTER_INFO* info) override {
-        if (!info)
-            return E_POINTER;
+        if (!info) return E_POINTER;
         info->achName = filter_->name;
         info->pGraph = nullptr;
         return S_OK;
     }
 
     HRESULT GetPages(CAUUID* pages) override {
-        if (!pages)
-            return E_POINTER;
+        if (!pages) return E_POINTER;
         *pages = {};
-        if (!ClassHasOptions(filter_->priv_class))
-            return S_OK;
+        if (!ClassHasOptions(filter_->priv_class)) return S_OK;
         pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID)));
-        if (!pages->pElems)
-            return E_OUTOFMEMORY;
+        if (!pages->pElems) return E_OUTOFMEMORY;
         pages->pElems[0] = CLSID_AVOptionsPage;
         pages->cElems = 1;
         return S_OK;
@@ -80,17 +76,14 @@ private:
 }  // namespace
 
 HRESULT CreateLavfiFilter(const AVFilter* filter, const IID& iid, void** out) {
-    if (!out)
-        return E_POINTER;
+    if (!out) return E_POINTER;
     *out = nullptr;
-    if (!filter)
-        return E_INVALIDARG;
+    if (!filter) return E_INVALIDARG;
     FilterOptions options;
     // priv_size is the size of the block whose first member is the class pointer.
     if (filter->priv_class && filter->priv_size >= static_cast<int>(sizeof(const AVClass*))) {
         options.reset(av_mallocz(static_cast<size_t>(filter->priv_size)));
-        if (!options)
-            return E_OUTOFMEMORY;
+        if (!options) return E_OUTOFMEMORY;
         *static_cast<const AVClass**>(options.get()) = filter->priv_class;
         av_opt_set_defaults(options.get());
     }

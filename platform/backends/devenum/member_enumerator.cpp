@@ -14,12 +14,9 @@ public:
     explicit MemberEnumerator(MemberList members) : members_(std::move(members)) {}
 
     HRESULT Next(ULONG count, IMoniker** monikers, ULONG* fetched) override {
-        if (fetched)
-            *fetched = 0;
-        if (!monikers)
-            return E_POINTER;
-        if (count > 1 && !fetched)
-            return E_INVALIDARG;
+        if (fetched) *fetched = 0;
+        if (!monikers) return E_POINTER;
+        if (count > 1 && !fetched) return E_INVALIDARG;
         for (ULONG i = 0; i < count; ++i)
             monikers[i] = nullptr;
         ULONG delivered = 0;
@@ -35,8 +32,7 @@ public:
             ++position_;
             ++delivered;
         }
-        if (fetched)
-            *fetched = delivered;
+        if (fetched) *fetched = delivered;
         return delivered == count ? S_OK : S_FALSE;
     }
 

@@ -15,20 +15,16 @@ public:
     explicit MemberMoniker(DeviceMember member) : member_(std::move(member)) {}
 
     HRESULT BindToObject(void*, IMoniker*, const IID& iid, void** out) override {
-        if (!out)
-            return E_POINTER;
+        if (!out) return E_POINTER;
         *out = nullptr;
-        if (!member_.createFilter)
-            return E_FAIL;
+        if (!member_.createFilter) return E_FAIL;
         return member_.createFilter(iid, out);
     }
 
     HRESULT BindToStorage(void*, IMoniker*, const IID& iid, void** out) override {
-        if (!out)
-            return E_POINTER;
+        if (!out) return E_POINTER;
         *out = nullptr;
-        if (!IsEqualGUID(iid, IID_IPropertyBag) && !IsEqualGUID(iid, IID_IUnknown))
-            return E_NOINTERFACE;
+        if (!IsEqualGUID(iid, IID_IPropertyBag) && !IsEqualGUID(iid, IID_IUnknown)) return E_NOINTERFACE;
         return CreateMemberPropertyBag(member_, iid, out);
     }
 

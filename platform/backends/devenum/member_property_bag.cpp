@@ -17,13 +17,11 @@ public:
     explicit MemberPropertyBag(const DeviceMember& member) {
         properties_.emplace_back("FriendlyName", member.friendlyName);
         properties_.emplace_back("CLSID", GuidToString(member.clsid));
-        if (!member.fccHandler.empty())
-            properties_.emplace_back("FccHandler", member.fccHandler);
+        if (!member.fccHandler.empty()) properties_.emplace_back("FccHandler", member.fccHandler);
     }
 
     HRESULT Read(const char* name, VARIANT* value, void*) override {
-        if (!name || !value)
-            return E_POINTER;
+        if (!name || !value) return E_POINTER;
         for (const auto& [key, text] : properties_) {
             if (key == name) {
                 *value = text;

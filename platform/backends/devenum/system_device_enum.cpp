@@ -40,15 +40,12 @@ const CategorySource kCategories[] = {
 class SystemDeviceEnum : public ComObject<ICreateDevEnum> {
 public:
     HRESULT CreateClassEnumerator(const GUID& category, IEnumMoniker** out, uint32_t) override {
-        if (!out)
-            return E_POINTER;
+        if (!out) return E_POINTER;
         *out = nullptr;
         for (const CategorySource& source : kCategories) {
-            if (!IsEqualGUID(*source.category, category))
-                continue;
+            if (!IsEqualGUID(*source.category, category)) continue;
             MemberList members = source.members();
-            if (members.empty())
-                return S_FALSE;
+            if (members.empty()) return S_FALSE;
             return CreateMemberEnumerator(std::move(members), out);
         }
         return S_FALSE;

@@ -17,8 +17,7 @@ public:
     V4L2CaptureFilter(std::string path, std::string name) : path_(std::move(path)), name_(std::move(name)) {}
 
     HRESULT QueryFilterInfo(FILTER_INFO* info) override {
-        if (!info)
-            return E_POINTER;
+        if (!info) return E_POINTER;
         info->achName = name_;
         info->pGraph = nullptr;
         return S_OK;
@@ -28,12 +27,10 @@ public:
 
     HRESULT ShowDialog(int dialog, HWND owner) override {
         IDialogHost* host = CurrentDialogHost();
-        if (!host)
-            return E_NOTIMPL;
+        if (!host) return E_NOTIMPL;
         CaptureDialogDescription description;
         const HRESULT hr = V4L2DescribeDialog(path_, name_, dialog, &description);
-        if (FAILED(hr))
-            return hr;
+        if (FAILED(hr)) return hr;
         return host->ShowCaptureDialog(owner, description);
     }
 

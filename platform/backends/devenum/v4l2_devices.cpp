@@ -33,8 +33,7 @@ std::vector<V4L2Device> ScanDevices(const std::string& folder) {
     for (const std::string& path : NumberedEntries(folder, "video")) {
         const DeviceNode node(path, true);
         v4l2_capability capability{};
-        if (!node.Control(VIDIOC_QUERYCAP, &capability))
-            continue;
+        if (!node.Control(VIDIOC_QUERYCAP, &capability)) continue;
         V4L2Device device;
         device.path = path;
         device.card = FixedText(capability.card);
@@ -45,14 +44,11 @@ std::vector<V4L2Device> ScanDevices(const std::string& folder) {
     return devices;
 }
 
-bool CapturesVideo(uint32_t caps) {
-    return caps & (V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_VIDEO_CAPTURE_MPLANE);
-}
+bool CapturesVideo(uint32_t caps) { return caps & (V4L2_CAP_VIDEO_CAPTURE | V4L2_CAP_VIDEO_CAPTURE_MPLANE); }
 
 uint32_t CaptureBufferType(const DeviceNode& node) {
     v4l2_capability capability{};
-    if (!node.Control(VIDIOC_QUERYCAP, &capability))
-        return V4L2_BUF_TYPE_VIDEO_CAPTURE;
+    if (!node.Control(VIDIOC_QUERYCAP, &capability)) return V4L2_BUF_TYPE_VIDEO_CAPTURE;
     const uint32_t caps =
         (capability.capabilities & V4L2_CAP_DEVICE_CAPS) ? capability.device_caps : capability.capabilities;
     return (caps & V4L2_CAP_VIDEO_CAPTURE) || !(caps & V4L2_CAP_VIDEO_CAPTURE_MPLANE)
@@ -80,10 +76,8 @@ std::string FrameSizes(const DeviceNode& node, uint32_t pixelFormat) {
         v4l2_frmsizeenum size{};
         size.index = index;
         size.pixel_format = pixelFormat;
-        if (!node.Control(VIDIOC_ENUM_FRAMESIZES, &size))
-            break;
-        if (!sizes.empty())
-            sizes += ", ";
+        if (!node.Control(VIDIOC_ENUM_FRAMESIZES, &size)) break;
+        if (!sizes.empty()) sizes += ", ";
         if (size.type == V4L2_FRMSIZE_TYPE_DISCRETE) {
             sizes += SizeText(size.discrete.width, size.discrete.height);
         } else {
@@ -97,57 +91,38 @@ std::string FrameSizes(const DeviceNode& node, uint32_t pixelFormat) {
 
 const char* InputType(uint32_t type) {
     switch (type) {
-        case V4L2_INPUT_TYPE_TUNER:
-            return "tuner";
-        case V4L2_INPUT_TYPE_CAMERA:
-            return "camera";
-        case V4L2_INPUT_TYPE_TOUCH:
-            return "touch";
-        default:
-            return "other";
+        case V4L2_INPUT_TYPE_TUNER: return "tuner";
+        case V4L2_INPUT_TYPE_CAMERA: return "camera";
+        case V4L2_INPUT_TYPE_TOUCH: return "touch";
+        default: return "other";
     }
 }
 
 std::string InputStatus(uint32_t status) {
-    if (status == 0)
-        return "ok";
+    if (status == 0) return "ok";
     std::string text;
     const auto add = [&text](const char* word) {
-        if (!text.empty())
-            text += ", ";
+        if (!text.empty()) text += ", ";
         text += word;
     };
-    if (status & V4L2_IN_ST_NO_POWER)
-        add("no power");
-    if (status & V4L2_IN_ST_NO_SIGNAL)
-        add("no signal");
-    if (status & V4L2_IN_ST_NO_COLOR)
-        add("no colour");
-    if (text.empty())
-        add("not ready");
+    if (status & V4L2_IN_ST_NO_POWER) add("no power");
+    if (status & V4L2_IN_ST_NO_SIGNAL) add("no signal");
+    if (status & V4L2_IN_ST_NO_COLOR) add("no colour");
+    if (text.empty()) add("not ready");
     return text;
 }
 
 const char* ControlType(uint32_t type) {
     switch (type) {
-        case V4L2_CTRL_TYPE_INTEGER:
-            return "integer";
-        case V4L2_CTRL_TYPE_BOOLEAN:
-            return "boolean";
-        case V4L2_CTRL_TYPE_MENU:
-            return "menu";
-        case V4L2_CTRL_TYPE_INTEGER_MENU:
-            return "integer menu";
-        case V4L2_CTRL_TYPE_BUTTON:
-            return "button";
-        case V4L2_CTRL_TYPE_INTEGER64:
-            return "integer64";
-        case V4L2_CTRL_TYPE_STRING:
-            return "string";
-        case V4L2_CTRL_TYPE_BITMASK:
-            return "bitmask";
-        default:
-            return "other";
+        case V4L2_CTRL_TYPE_INTEGER: return "integer";
+        case V4L2_CTRL_TYPE_BOOLEAN: return "boolean";
+        case V4L2_CTRL_TYPE_MENU: return "menu";
+        case V4L2_CTRL_TYPE_INTEGER_MENU: return "integer menu";
+        case V4L2_CTRL_TYPE_BUTTON: return "button";
+        case V4L2_CTRL_TYPE_INTEGER64: return "integer64";
+        case V4L2_CTRL_TYPE_STRING: return "string";
+        case V4L2_CTRL_TYPE_BITMASK: return "bitmask";
+        default: return "other";
     }
 }
 
@@ -163,8 +138,7 @@ void ForEachControl(const DeviceNode& node, Each each) {
     control.id = V4L2_CTRL_FLAG_NEXT_CTRL;
     for (int count = 0; count < 1024 && node.Control(VIDIOC_QUERYCTRL, &control); ++count) {
         if (!(control.flags & V4L2_CTRL_FLAG_DISABLED) && control.type != V4L2_CTRL_TYPE_CTRL_CLASS)
-            if (!each(control))
-                return;
+            if (!each(control)) return;
         control.id |= V4L2_CTRL_FLAG_NEXT_CTRL;
     }
 }
@@ -174,8 +148,7 @@ void DescribeSources(const DeviceNode& node, CaptureDialogDescription& descripti
     for (uint32_t index = 0; index < 256; ++index) {
         v4l2_input input{};
         input.index = index;
-        if (!node.Control(VIDIOC_ENUMINPUT, &input))
-            break;
+        if (!node.Control(VIDIOC_ENUMINPUT, &input)) break;
         description.rows.push_back(
             {std::to_string(index), FixedText(input.name), InputType(input.type), InputStatus(input.status)});
     }
@@ -188,8 +161,7 @@ void DescribeFormats(const DeviceNode& node, CaptureDialogDescription& descripti
         v4l2_fmtdesc format{};
         format.index = index;
         format.type = bufferType;
-        if (!node.Control(VIDIOC_ENUM_FMT, &format))
-            break;
+        if (!node.Control(VIDIOC_ENUM_FMT, &format)) break;
         description.rows.push_back({FourCCText(format.pixelformat), FixedText(format.description),
                                     FrameSizes(node, format.pixelformat)});
     }
@@ -202,8 +174,7 @@ void DescribeControls(const DeviceNode& node, CaptureDialogDescription& descript
         if (HasCurrentValue(control.type)) {
             v4l2_control value{};
             value.id = control.id;
-            if (node.Control(VIDIOC_G_CTRL, &value))
-                current = std::to_string(value.value);
+            if (node.Control(VIDIOC_G_CTRL, &value)) current = std::to_string(value.value);
         }
         description.rows.push_back({FixedText(control.name), ControlType(control.type),
                                     std::to_string(control.minimum), std::to_string(control.maximum),
@@ -218,8 +189,7 @@ void DescribeControls(const DeviceNode& node, CaptureDialogDescription& descript
 MemberList V4L2CaptureMembers(const std::string& folder) {
     MemberList members;
     for (V4L2Device& device : ScanDevices(folder)) {
-        if (!CapturesVideo(device.caps))
-            continue;
+        if (!CapturesVideo(device.caps)) continue;
         DeviceMember member;
         member.friendlyName = device.card;
         member.clsid = CLSID_V4L2CaptureFilter;
@@ -234,8 +204,7 @@ MemberList V4L2CaptureMembers(const std::string& folder) {
 MemberList V4L2TunerMembers(const std::string& folder) {
     MemberList members;
     for (V4L2Device& device : ScanDevices(folder)) {
-        if (!(device.caps & V4L2_CAP_TUNER))
-            continue;
+        if (!(device.caps & V4L2_CAP_TUNER)) continue;
         DeviceMember member;
         member.friendlyName = device.card;
         member.clsid = CLSID_TunerFilter;
@@ -252,8 +221,7 @@ HRESULT V4L2HasDialog(const std::string& path, int dialog) {
         dialog != VfwCaptureDialog_Display)
         return E_INVALIDARG;
     const DeviceNode node(path, true);
-    if (!node.IsOpen())
-        return E_FAIL;
+    if (!node.IsOpen()) return E_FAIL;
     bool has = false;
     if (dialog == VfwCaptureDialog_Source) {
         v4l2_input input{};
@@ -273,11 +241,9 @@ HRESULT V4L2HasDialog(const std::string& path, int dialog) {
 
 HRESULT V4L2DescribeDialog(const std::string& path, const std::string& deviceName, int dialog,
                            CaptureDialogDescription* description) {
-    if (!description)
-        return E_POINTER;
+    if (!description) return E_POINTER;
     const DeviceNode node(path, true);
-    if (!node.IsOpen())
-        return E_FAIL;
+    if (!node.IsOpen()) return E_FAIL;
     *description = {};
     description->dialog = dialog;
     switch (dialog) {
@@ -293,8 +259,7 @@ HRESULT V4L2DescribeDialog(const std::string& path, const std::string& deviceNam
             description->caption = deviceName + ": video display";
             DescribeControls(node, *description);
             return S_OK;
-        default:
-            return E_INVALIDARG;
+        default: return E_INVALIDARG;
     }
 }
 

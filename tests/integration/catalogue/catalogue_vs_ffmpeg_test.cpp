@@ -24,8 +24,7 @@ std::vector<std::string> Sorted(std::vector<std::string> names) {
 class CatalogueVsFfmpeg : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!ffmpeg_tool::Available())
-            GTEST_SKIP() << "the ffmpeg tool is not installed";
+        if (!ffmpeg_tool::Available()) GTEST_SKIP() << "the ffmpeg tool is not installed";
         CoInitialize(nullptr);
     }
     void TearDown() override { CoUninitialize(); }
@@ -34,10 +33,8 @@ protected:
 TEST_F(CatalogueVsFfmpeg, CodecListsAreTheEncodersFfmpegLists) {
     std::vector<std::string> video, audio;
     for (const auto& encoder : ffmpeg_tool::Encoders()) {
-        if (encoder.type == 'V')
-            video.push_back(FriendlyName(encoder));
-        if (encoder.type == 'A')
-            audio.push_back(FriendlyName(encoder));
+        if (encoder.type == 'V') video.push_back(FriendlyName(encoder));
+        if (encoder.type == 'A') audio.push_back(FriendlyName(encoder));
     }
     ASSERT_FALSE(video.empty());
     ASSERT_FALSE(audio.empty());
@@ -106,8 +103,7 @@ TEST_F(CatalogueVsFfmpeg, UnknownCategoriesAndMissingDevicesGiveEmptyLists) {
                                  CLSID_AudioRendererCategory, AM_KSCATEGORY_TVTUNER}) {
         const HRESULT hr = devEnum->CreateClassEnumerator(category, &monikers, 0);
         EXPECT_TRUE(hr == S_OK || hr == S_FALSE);
-        if (monikers)
-            monikers->Release();
+        if (monikers) monikers->Release();
     }
 }
 

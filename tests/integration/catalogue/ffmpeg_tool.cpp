@@ -13,8 +13,7 @@ std::optional<std::string> Run(const std::string& command) {
         void operator()(FILE* pipe) const { pclose(pipe); }
     };
     std::unique_ptr<FILE, Closer> pipe(popen((command + " 2>&1").c_str(), "r"));
-    if (!pipe)
-        return std::nullopt;
+    if (!pipe) return std::nullopt;
     std::string output;
     std::array<char, 4096> buffer;
     while (const size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get()))
@@ -46,8 +45,7 @@ std::vector<std::string> Lines(const std::string& text) {
 std::vector<Listed> Encoders() {
     std::vector<Listed> encoders;
     const auto output = Run("ffmpeg -hide_banner -encoders");
-    if (!output)
-        return encoders;
+    if (!output) return encoders;
     // " V....D libx264              libx264 H.264 / AVC ... (codec h264)"
     static const std::regex line(R"(^ ([VAS])[.A-Z]{5} (\S+) *(.*)$)");
     static const std::regex codecSuffix(R"( \(codec [^ ()]+\)$)");
@@ -58,8 +56,7 @@ std::vector<Listed> Encoders() {
             continue;
         }
         std::smatch match;
-        if (!table || !std::regex_match(text, match, line))
-            continue;
+        if (!table || !std::regex_match(text, match, line)) continue;
         encoders.push_back(
             {match[1].str()[0], match[2].str(), std::regex_replace(match[3].str(), codecSuffix, "")});
     }
@@ -69,14 +66,12 @@ std::vector<Listed> Encoders() {
 std::vector<Listed> Filters() {
     std::vector<Listed> filters;
     const auto output = Run("ffmpeg -hide_banner -filters");
-    if (!output)
-        return filters;
+    if (!output) return filters;
     // " ..C acompressor       A->A       Audio compressor."
     static const std::regex line(R"(^ [T.][S.][C.] (\S+) +(\S+) +(.*?)$)");
     for (const std::string& text : Lines(*output)) {
         std::smatch match;
-        if (std::regex_match(text, match, line))
-            filters.push_back({0, match[1].str(), match[3].str()});
+        if (std::regex_match(text, match, line)) filters.push_back({0, match[1].str(), match[3].str()});
     }
     return filters;
 }
@@ -84,8 +79,7 @@ std::vector<Listed> Filters() {
 std::vector<std::pair<std::string, std::string>> HelpOptions(const std::string& what) {
     std::vector<std::pair<std::string, std::string>> options;
     const auto output = Run("ffmpeg -hide_banner -h " + what);
-    if (!output)
-        return options;
+    if (!output) return options;
     static const std::regex header(R"(^(.+) AVOptions:$)");
     // Options start "  -name" (or "   name" for filtering options) and show a <type>.
     static const std::regex option(R"(^  [- ](\S+) +<\w+>)");

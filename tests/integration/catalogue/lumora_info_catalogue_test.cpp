@@ -18,8 +18,7 @@ Outcome RunLumoraInfo(const std::string& arguments) {
     Outcome outcome;
     const std::string command = std::string(LUMORA_INFO_PATH) + " " + arguments + " 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return outcome;
+    if (!pipe) return outcome;
     char buffer[4096];
     while (const size_t n = fread(buffer, 1, sizeof buffer, pipe))
         outcome.output.append(buffer, n);
@@ -29,8 +28,7 @@ Outcome RunLumoraInfo(const std::string& arguments) {
 }
 
 TEST(LumoraInfoCatalogue, PrintsTheSevenListsUnderTheirLabelsInDropDownOrder) {
-    if (!ffmpeg_tool::Available())
-        GTEST_SKIP() << "the ffmpeg tool is not installed";
+    if (!ffmpeg_tool::Available()) GTEST_SKIP() << "the ffmpeg tool is not installed";
     const Outcome outcome = RunLumoraInfo("--catalogue");
     ASSERT_EQ(outcome.status, 0);
 
@@ -55,10 +53,8 @@ TEST(LumoraInfoCatalogue, PrintsTheSevenListsUnderTheirLabelsInDropDownOrder) {
     for (const auto& encoder : ffmpeg_tool::Encoders()) {
         const std::string name =
             encoder.description.empty() ? encoder.name : encoder.name + " \u2014 " + encoder.description;
-        if (encoder.type == 'V')
-            video.push_back(name);
-        if (encoder.type == 'A')
-            audio.push_back(name);
+        if (encoder.type == 'V') video.push_back(name);
+        if (encoder.type == 'A') audio.push_back(name);
     }
     for (const auto& filter : ffmpeg_tool::Filters())
         filters.push_back(filter.name + " \u2014 " + filter.description);

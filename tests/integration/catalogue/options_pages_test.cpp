@@ -24,15 +24,13 @@ protected:
     // The display name of the entry whose name part is `name`, or "".
     static std::string DisplayName(const TStrings& list, const std::string& name) {
         for (const std::string& entry : list)
-            if (entry == name || entry.rfind(name + " \u2014 ", 0) == 0)
-                return entry;
+            if (entry == name || entry.rfind(name + " \u2014 ", 0) == 0) return entry;
         return "";
     }
 
     const OptionDescription* Find(const OptionPage& page, const std::string& name) {
         for (const OptionDescription& option : page.options)
-            if (option.name == name)
-                return &option;
+            if (option.name == name) return &option;
         return nullptr;
     }
 
@@ -49,13 +47,11 @@ protected:
 };
 
 TEST_F(OptionsPages, EncoderPagesListTheOptionsFfmpegShows) {
-    if (!ffmpeg_tool::Available())
-        GTEST_SKIP() << "the ffmpeg tool is not installed";
+    if (!ffmpeg_tool::Available()) GTEST_SKIP() << "the ffmpeg tool is not installed";
     for (const char* encoder : {"mpeg4", "libx264", "ffv1"}) {
         SCOPED_TRACE(encoder);
         const std::string name = DisplayName(lumora_.List_VideoCodecs(), encoder);
-        if (name.empty())
-            continue;  // libx264 is optional in FFmpeg builds
+        if (name.empty()) continue;  // libx264 is optional in FFmpeg builds
         ASSERT_TRUE(lumora_.HasVideoCodecSettings(name, sdkPropertyPages));
         host_.frames.clear();
         lumora_.ShowVideoCodecSettings(name, sdkPropertyPages);
@@ -74,8 +70,7 @@ TEST_F(OptionsPages, EncoderPagesListTheOptionsFfmpegShows) {
 }
 
 TEST_F(OptionsPages, FilterPagesListTheirOwnAndTheirChildClassesOptions) {
-    if (!ffmpeg_tool::Available())
-        GTEST_SKIP() << "the ffmpeg tool is not installed";
+    if (!ffmpeg_tool::Available()) GTEST_SKIP() << "the ffmpeg tool is not installed";
     for (const char* filter : {"scale", "volume", "eq", "aresample", "drawbox"}) {
         SCOPED_TRACE(filter);
         const std::string name = DisplayName(lumora_.List_DirectShowFilters(), filter);

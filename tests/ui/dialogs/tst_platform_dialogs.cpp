@@ -70,12 +70,10 @@ void CloseNextModal(std::function<void(QDialog*)> inspect = {}) {
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
+        if (!dialog) return;
         timer->stop();
         timer->deleteLater();
-        if (inspect)
-            inspect(dialog);
+        if (inspect) inspect(dialog);
         dialog->reject();
     });
     timer->start();

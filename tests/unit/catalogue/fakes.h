@@ -68,8 +68,7 @@ class FakeFilter
     : public ComObject<IBaseFilter, ISpecifyPropertyPages, CaptureDialogsAdaptor, CompressDialogsAdaptor> {
 public:
     FakeFilter(FilterScript script, FilterLog* log) : script_(std::move(script)), log_(log) {
-        if (script_.handsOutGraph)
-            graph_ = FakeGraph::Make();
+        if (script_.handsOutGraph) graph_ = FakeGraph::Make();
     }
 
     static ComPtr<IBaseFilter> Make(FilterScript script, FilterLog* log = nullptr) {
@@ -86,20 +85,17 @@ public:
             : IsEqualGUID(iid, IID_IAMVfwCompressDialogs) ? script_.compressQuery
                                                           : std::optional<HRESULT>();
         if (scripted && *scripted != S_OK) {
-            if (out)
-                *out = nullptr;
+            if (out) *out = nullptr;
             // A success code other than S_OK still hands out the interface, as a sloppy filter
             // might.
-            if (SUCCEEDED(*scripted) && out)
-                ComObject::QueryInterface(iid, out);
+            if (SUCCEEDED(*scripted) && out) ComObject::QueryInterface(iid, out);
             return *scripted;
         }
         return ComObject::QueryInterface(iid, out);
     }
 
     HRESULT QueryFilterInfo(FILTER_INFO* info) override {
-        if (log_)
-            ++log_->filterInfoCalls;
+        if (log_) ++log_->filterInfoCalls;
         info->achName = script_.name;
         if (graph_) {
             graph_->AddRef();
@@ -109,8 +105,7 @@ public:
     }
 
     HRESULT GetPages(CAUUID* pages) override {
-        if (log_)
-            ++log_->getPagesCalls;
+        if (log_) ++log_->getPagesCalls;
         *pages = {};
         if (script_.pageCount > 0) {
             pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * script_.pageCount));
@@ -122,20 +117,17 @@ public:
     }
 
     HRESULT HasDialog(int dialog) override {
-        if (log_)
-            log_->hasDialogCalls.push_back(dialog);
+        if (log_) log_->hasDialogCalls.push_back(dialog);
         const auto it = script_.hasDialog.find(dialog);
         return it == script_.hasDialog.end() ? S_FALSE : it->second;
     }
 
     HRESULT ShowCapture(int dialog, HWND owner) override {
-        if (log_)
-            log_->captureShowCalls.emplace_back(dialog, owner);
+        if (log_) log_->captureShowCalls.emplace_back(dialog, owner);
         return Scripted(dialog);
     }
     HRESULT ShowCompress(int dialog, HWND owner) override {
-        if (log_)
-            log_->compressShowCalls.emplace_back(dialog, owner);
+        if (log_) log_->compressShowCalls.emplace_back(dialog, owner);
         return Scripted(dialog);
     }
 
@@ -229,8 +221,7 @@ public:
                                                      : key == "CLSID"      ? &member_.clsid
                                                      : key == "FccHandler" ? &member_.fccHandler
                                                                            : nullptr;
-        if (!property || !*property)
-            return E_INVALIDARG;
+        if (!property || !*property) return E_INVALIDARG;
         *value = **property;
         return S_OK;
     }
@@ -245,15 +236,13 @@ public:
     HRESULT BindToObject(void*, IMoniker*, const IID& iid, void** out) override {
         ++log_->binds;
         *out = nullptr;
-        if (!member_.filter)
-            return E_FAIL;
+        if (!member_.filter) return E_FAIL;
         return member_.filter->QueryInterface(iid, out);
     }
     HRESULT BindToStorage(void*, IMoniker*, const IID& iid, void** out) override {
         ++log_->storageBinds;
         *out = nullptr;
-        if (member_.storageFails)
-            return E_FAIL;
+        if (member_.storageFails) return E_FAIL;
         return CreateComObject<FakeBag>(iid, out, member_);
     }
 
@@ -267,16 +256,12 @@ public:
     FakeEnumMoniker(std::vector<MemberScript> members, EnumLog* log)
         : members_(std::move(members)), log_(log) {}
     HRESULT Next(ULONG count, IMoniker** monikers, ULONG* fetched) override {
-        if (count != 1)
-            return E_INVALIDARG;
-        if (fetched)
-            *fetched = 0;
+        if (count != 1) return E_INVALIDARG;
+        if (fetched) *fetched = 0;
         monikers[0] = nullptr;
-        if (position_ >= members_.size())
-            return S_FALSE;
+        if (position_ >= members_.size()) return S_FALSE;
         monikers[0] = new FakeMoniker(members_[position_++], log_);
-        if (fetched)
-            *fetched = 1;
+        if (fetched) *fetched = 1;
         return S_OK;
     }
     HRESULT Skip(ULONG count) override {
@@ -308,10 +293,8 @@ public:
         log_->enumerated.push_back(category);
         *out = nullptr;
         for (const auto& [guid, script] : *categories_) {
-            if (!IsEqualGUID(guid, category))
-                continue;
-            if (script.result == S_OK)
-                *out = new FakeEnumMoniker(script.members, log_);
+            if (!IsEqualGUID(guid, category)) continue;
+            if (script.result == S_OK) *out = new FakeEnumMoniker(script.members, log_);
             return script.result;
         }
         return S_FALSE;
@@ -337,8 +320,7 @@ public:
 
     CategoryScript& Category(const GUID& guid) {
         for (auto& [key, script] : categories)
-            if (IsEqualGUID(key, guid))
-                return script;
+            if (IsEqualGUID(key, guid)) return script;
         categories.emplace_back(guid, CategoryScript{});
         return categories.back().second;
     }

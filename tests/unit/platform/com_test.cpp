@@ -44,7 +44,8 @@ TEST(ComObject, QueryInterfaceFollowsTheRules) {
     EXPECT_EQ(counter->QueryInterface(IID_ICounter, nullptr), E_POINTER);
 
     void* out = reinterpret_cast<void*>(1);
-    EXPECT_EQ(counter->QueryInterface(MakeGuid("{99999999-2222-3333-4444-555555555555}"), &out), E_NOINTERFACE);
+    EXPECT_EQ(counter->QueryInterface(MakeGuid("{99999999-2222-3333-4444-555555555555}"), &out),
+              E_NOINTERFACE);
     EXPECT_EQ(out, nullptr) << "a refused query nulls the out pointer";
 
     ComPtr<INamed> named;
@@ -95,7 +96,8 @@ TEST(CoCreateInstance, OverridesNestAndUndoInOrder) {
         return [start](const IID& iid, void** out) {
             const HRESULT hr = CreateComObject<Thing>(iid, out);
             if (SUCCEEDED(hr) && IsEqualGUID(iid, IID_ICounter))
-                for (int i = 0; i < start; ++i) static_cast<ICounter*>(*out)->Next();
+                for (int i = 0; i < start; ++i)
+                    static_cast<ICounter*>(*out)->Next();
             return hr;
         };
     };
@@ -109,18 +111,19 @@ TEST(CoCreateInstance, OverridesNestAndUndoInOrder) {
         }
         ASSERT_EQ(CoCreateInstance(CLSID_Thing, counter), S_OK);
         EXPECT_EQ(counter->Next(), 1);
-
     }
     counter.Reset();
     EXPECT_EQ(CoCreateInstance(CLSID_Thing, counter), REGDB_E_CLASSNOTREG);
 }
 
 TEST(CoCreateInstance, RefusesAggregationAndNullOut) {
-    ScopedClassOverride thing(CLSID_Thing, [](const IID& iid, void** out) { return CreateComObject<Thing>(iid, out); });
+    ScopedClassOverride thing(CLSID_Thing,
+                              [](const IID& iid, void** out) { return CreateComObject<Thing>(iid, out); });
     ComPtr<ICounter> counter;
     ASSERT_EQ(CoCreateInstance(CLSID_Thing, counter), S_OK);
     void* out = nullptr;
-    EXPECT_EQ(CoCreateInstance(CLSID_Thing, counter.Get(), CLSCTX_INPROC, IID_ICounter, &out), CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(CoCreateInstance(CLSID_Thing, counter.Get(), CLSCTX_INPROC, IID_ICounter, &out),
+              CLASS_E_NOAGGREGATION);
     EXPECT_EQ(CoCreateInstance(CLSID_Thing, nullptr, CLSCTX_INPROC, IID_ICounter, nullptr), E_POINTER);
 }
 

@@ -43,9 +43,10 @@ TEST(CLSIDFromString, ParsesRegistryTextInEitherCase) {
 }
 
 TEST(CLSIDFromString, RejectsMalformedTextWithANullGuid) {
-    for (const char* text : {"", "05589F80-C356-11CE-BF01-00AA0055595A", "{05589F80-C356-11CE-BF01-00AA0055595}",
-                             "{05589F80-C356-11CE-BF01-00AA0055595AZ}", "{05589F80_C356-11CE-BF01-00AA0055595A}",
-                             "{0558xF80-C356-11CE-BF01-00AA0055595A}"}) {
+    for (const char* text :
+         {"", "05589F80-C356-11CE-BF01-00AA0055595A", "{05589F80-C356-11CE-BF01-00AA0055595}",
+          "{05589F80-C356-11CE-BF01-00AA0055595AZ}", "{05589F80_C356-11CE-BF01-00AA0055595A}",
+          "{0558xF80-C356-11CE-BF01-00AA0055595A}"}) {
         CLSID clsid = MEDIATYPE_Video;
         EXPECT_EQ(CLSIDFromString(text, &clsid), CO_E_CLASSSTRING) << text;
         EXPECT_EQ(clsid, GUID_NULL) << text;

@@ -1,0 +1,147 @@
+#include "platform/backends/ffmpeg/media_input.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+namespace lumora::ffmpeg {
+namespace {
+
+constexpr int kBufferSize = 64 * 1024;
+constexpr int64_t kProbeSize = 5'000'000;        // bytes
+constexpr int64_t kAnalyzeDuration = 5'000'000;  // microseconds of media
+constexpr int kMaxStreams = 256;
+
+// Demuxers left out: those that open other files, sockets or name patterns, and those that
+// take any text for media.
+constexpr std::string_view kRefusedDemuxers[] = {
+    "hls", "dash", "concat", "imf", "sdp", "rtsp",     "rtp",         "image2",
+    "tty", "bin",  "xbin",   "adf", "idf", "avisynth", "vapoursynth",
+};
+
+bool Refused(std::string_view names) {
+    // A demuxer's name may list several ("mov,mp4,m4a,3gp,3g2,mj2").
+    size_t start = 0;
+    while (start <= names.size()) {
+        const size_t end = std::min(names.find(',', start), names.size());
+        const std::string_view name = names.substr(start, end - start);
+        for (std::string_view refused : kRefusedDemuxers)
+            if (name == refused) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+const std::string& FormatWhitelist() {
+    static const std::string whitelist = [] {
+        std::string list;
+        void* state = nullptr;
+        while (const AVInputFormat* demuxer = av_demuxer_iterate(&state)) {
+            if (Refused(demuxer->name)) continue;
+            if (!list.empty()) list += ',';
+            list += demuxer->name;
+        }
+        return list;
+    }();
+    return whitelist;
+}
+
+int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) {
+    return AVERROR(EPERM);
+}
+
+void QuietLibraries() {
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+}  // namespace
+
+std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path) {
+    QuietLibraries();
+    std::unique_ptr<MediaInput> input(new MediaInput);
+    input->deadline_ = std::chrono::steady_clock::now() + kDeadline;
+
+    // Non-blocking so that a FIFO or device cannot stall the open itself; refused right after.
+    input->fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (input->fd_ < 0) return nullptr;
+    struct stat status {};
+    if (::fstat(input->fd_, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
+    input->size_ = status.st_size;
+    const int flags = ::fcntl(input->fd_, F_GETFL);
+    if (flags < 0 || ::fcntl(input->fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) return nullptr;
+
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
+    if (!buffer) return nullptr;
+    input->io_ = avio_alloc_context(buffer, kBufferSize, 0, input.get(), &MediaInput::Read, nullptr,
+                                    &MediaInput::Seek);
+    if (!input->io_) {
+        av_free(buffer);
+        return nullptr;
+    }
+
+    AVFormatContext* format = avformat_alloc_context();
+    if (!format) return nullptr;
+    format->pb = input->io_;
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    format->interrupt_callback = {&MediaInput::Interrupted, input.get()};
+    format->io_open = &RefuseNestedOpen;
+
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "none", 0);
+    av_dict_set(&options, "format_whitelist", FormatWhitelist().c_str(), 0);
+    av_dict_set_int(&options, "probesize", kProbeSize, 0);
+    av_dict_set_int(&options, "analyzeduration", kAnalyzeDuration, 0);
+    av_dict_set_int(&options, "max_streams", kMaxStreams, 0);
+    // The path only helps the probe by its extension: with custom I/O it is never opened.
+    const int opened = avformat_open_input(&format, path.c_str(), nullptr, &options);
+    av_dict_free(&options);
+    if (opened < 0) return nullptr;  // avformat_open_input freed the context
+    input->format_ = format;
+
+    // Without full stream information the headers still tell what each stream is.
+    std::vector<AVDictionary*> streamOptions(format->nb_streams, nullptr);
+    for (AVDictionary*& streamOption : streamOptions)
+        av_dict_set(&streamOption, "threads", "1", 0);
+    avformat_find_stream_info(format, streamOptions.data());
+    for (AVDictionary*& streamOption : streamOptions)
+        av_dict_free(&streamOption);
+    return input;
+}
+
+MediaInput::~MediaInput() {
+    if (format_) avformat_close_input(&format_);  // custom I/O: leaves io_ to us
+    if (io_) {
+        av_freep(&io_->buffer);
+        avio_context_free(&io_);
+    }
+    if (fd_ >= 0) ::close(fd_);
+}
+
+int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
+    auto* input = static_cast<MediaInput*>(opaque);
+    if (input->PastDeadline()) return AVERROR_EXIT;
+    for (;;) {
+        const ssize_t got = ::read(input->fd_, buffer, static_cast<size_t>(size));
+        if (got > 0) return static_cast<int>(got);
+        if (got == 0) return AVERROR_EOF;
+        if (errno != EINTR) return AVERROR(errno);
+    }
+}
+
+int64_t MediaInput::Seek(void* opaque, int64_t offset, int whence) {
+    auto* input = static_cast<MediaInput*>(opaque);
+    if (whence & AVSEEK_SIZE) return input->size_;
+    const off_t position = ::lseek(input->fd_, offset, whence & ~AVSEEK_FORCE);
+    return position < 0 ? AVERROR(errno) : position;
+}
+
+int MediaInput::Interrupted(void* opaque) { return static_cast<MediaInput*>(opaque)->PastDeadline() ? 1 : 0; }
+
+}  // namespace lumora::ffmpeg

@@ -1,0 +1,25 @@
+// Sample media made once per test run with the ffmpeg tool.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lumora::testing {
+
+struct Sample {
+    std::string name;       // file name, its extension chosen for the container
+    std::string arguments;  // ffmpeg arguments before the output file
+    // Then every `from` in the file's headers becomes `to` (same length): for codes that
+    // ffmpeg refuses to write.
+    std::string from = {};
+    std::string to = {};
+};
+
+// Every sample the integration tests use.
+const std::vector<Sample>& AllSamples();
+
+// Full path of a sample; made on first use. Empty when ffmpeg is missing or failed (the
+// calling test is skipped then).
+std::string SamplePath(const std::string& name);
+
+}  // namespace lumora::testing
