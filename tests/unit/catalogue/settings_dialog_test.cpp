@@ -214,3 +214,27 @@ TEST(ShowSettingsDialog, CompressorDialogsQueryWithoutAWindowThenShowWithTheOwne
 }
 
 }  // namespace
+
+namespace {
+
+TEST(OleCreatePropertyFrame, ShowsNothingWhenAPageCannotBeMadeOrTheArgumentsAreBroken) {
+    PageClass pages;
+    RecordingHost host;
+    const ScopedDialogHost installed(&host);
+    const auto filter = FakeFilter::Make({});
+    IUnknown* object = filter.Get();
+    const CLSID good[] = {fakes::CLSID_FakePage};
+    const CLSID unknown[] = {fakes::CLSID_FakePage, MakeGuid("{0F0F0F0F-1111-2222-3333-555555555555}")};
+
+    EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, "x", 1, &object, 2, unknown, 0, 0, nullptr),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, "x", 1, nullptr, 1, good, 0, 0, nullptr), E_POINTER);
+    EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, "x", 1, &object, 1, nullptr, 0, 0, nullptr), E_POINTER);
+    EXPECT_TRUE(host.frames.empty());
+
+    EXPECT_EQ(OleCreatePropertyFrame(nullptr, 0, 0, "x", 0, nullptr, 0, nullptr, 0, 0, nullptr), S_OK);
+    ASSERT_EQ(host.frames.size(), 1u);
+    EXPECT_EQ(host.frames[0].caption, "x");
+}
+
+}  // namespace
