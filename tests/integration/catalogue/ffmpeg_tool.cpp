@@ -1,10 +1,11 @@
 #include "tests/integration/catalogue/ffmpeg_tool.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
-#include <regex>
 #include <sstream>
+#include <string_view>
 
 namespace ffmpeg_tool {
 
@@ -40,6 +41,26 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+constexpr size_t npos = std::string::npos;
+
+// Reads blank-separated words from a position of a line.
+struct Cursor {
+    const std::string& text;
+    size_t at;
+
+    std::string Word() {
+        at = std::min(text.find_first_not_of(' ', at), text.size());
+        const size_t end = std::min(text.find(' ', at), text.size());
+        std::string word = text.substr(at, end - at);
+        at = end;
+        return word;
+    }
+    std::string Rest() {
+        at = std::min(text.find_first_not_of(' ', at), text.size());
+        return text.substr(at);
+    }
+};
+
 }  // namespace
 
 std::vector<Listed> Encoders() {
@@ -47,18 +68,23 @@ std::vector<Listed> Encoders() {
     const auto output = Run("ffmpeg -hide_banner -encoders");
     if (!output) return encoders;
     // " V....D libx264              libx264 H.264 / AVC ... (codec h264)"
-    static const std::regex line(R"(^ ([VAS])[.A-Z]{5} (\S+) *(.*)$)");
-    static const std::regex codecSuffix(R"( \(codec [^ ()]+\)$)");
     bool table = false;
     for (const std::string& text : Lines(*output)) {
         if (text == " ------") {
             table = true;
             continue;
         }
-        std::smatch match;
-        if (!table || !std::regex_match(text, match, line)) continue;
-        encoders.push_back(
-            {match[1].str()[0], match[2].str(), std::regex_replace(match[3].str(), codecSuffix, "")});
+        if (!table || text.size() < 9 || text[0] != ' ' || std::string_view("VAS").find(text[1]) == npos ||
+            text[7] != ' ')
+            continue;
+        Cursor cursor{text, 8};
+        Listed encoder{text[1], cursor.Word(), cursor.Rest()};
+        // The tool names the codec when it differs from the encoder: " (codec h264)".
+        const size_t suffix = encoder.description.rfind(" (codec ");
+        if (suffix != npos && encoder.description.back() == ')' &&
+            encoder.description.find_first_of(" ()", suffix + 8) == encoder.description.size() - 1)
+            encoder.description.erase(suffix);
+        encoders.push_back(std::move(encoder));
     }
     return encoders;
 }
@@ -68,10 +94,15 @@ std::vector<Listed> Filters() {
     const auto output = Run("ffmpeg -hide_banner -filters");
     if (!output) return filters;
     // " ..C acompressor       A->A       Audio compressor."
-    static const std::regex line(R"(^ [T.][S.][C.] (\S+) +(\S+) +(.*?)$)");
     for (const std::string& text : Lines(*output)) {
-        std::smatch match;
-        if (std::regex_match(text, match, line)) filters.push_back({0, match[1].str(), match[3].str()});
+        if (text.size() < 6 || text[0] != ' ' || (text[1] != 'T' && text[1] != '.') ||
+            (text[2] != 'S' && text[2] != '.') || (text[3] != 'C' && text[3] != '.') || text[4] != ' ')
+            continue;
+        Cursor cursor{text, 5};
+        Listed filter{0, cursor.Word(), ""};
+        cursor.Word();  // inputs->outputs
+        filter.description = cursor.Rest();
+        filters.push_back(std::move(filter));
     }
     return filters;
 }
@@ -80,17 +111,22 @@ std::vector<std::pair<std::string, std::string>> HelpOptions(const std::string& 
     std::vector<std::pair<std::string, std::string>> options;
     const auto output = Run("ffmpeg -hide_banner -h " + what);
     if (!output) return options;
-    static const std::regex header(R"(^(.+) AVOptions:$)");
-    // Options start "  -name" (or "   name" for filtering options) and show a <type>.
-    static const std::regex option(R"(^  [- ](\S+) +<\w+>)");
+    constexpr std::string_view kHeader = " AVOptions:";
     std::string group;
     for (const std::string& text : Lines(*output)) {
-        std::smatch match;
-        if (std::regex_match(text, match, header)) {
-            group = match[1].str();
-        } else if (std::regex_search(text, match, option)) {
-            options.emplace_back(group, match[1].str());
+        if (text.size() > kHeader.size() && text.compare(text.size() - kHeader.size(), npos, kHeader) == 0) {
+            group = text.substr(0, text.size() - kHeader.size());
+            continue;
         }
+        // Options start "  -name" (or "   name" for filtering options) and show a <type>;
+        // named values are indented further and show none.
+        if (text.size() < 4 || text.compare(0, 2, "  ") != 0 || (text[2] != '-' && text[2] != ' ') ||
+            text[3] == ' ')
+            continue;
+        Cursor cursor{text, 3};
+        std::string name = cursor.Word();
+        const std::string type = cursor.Word();
+        if (type.size() > 2 && type.front() == '<' && type.back() == '>') options.emplace_back(group, name);
     }
     return options;
 }
