@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds Lumora and shows what it makes of a small sample video.
+# Builds Lumora and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMORA_BUILD_TESTS=OFF >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target lumora_demo
 
-sample=build/sample.avi
-[ -f "$sample" ] || ffmpeg -v error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=3 \
-  -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -tag:v XVID -c:a pcm_s16le "$sample"
-exec build/app/lumora_info "$sample" "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run.sh: no display to show the window on; start it from a desktop session" >&2
+  exit 1
+fi
+exec build/app/lumora_demo

@@ -1,0 +1,35 @@
+// lumora_demo: the window that tells what is inside a video file, a DVD volume and the installed
+// media stack.
+#include <QApplication>
+#include <clocale>
+
+#include "app/lumora_demo_unit.h"
+#include "platform/com.h"
+
+namespace {
+
+// The component-object library for the user-interface thread, released as the program ends.
+class ComApartment {
+public:
+    ComApartment() { CoInitialize(nullptr); }
+    ~ComApartment() { CoUninitialize(); }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Qt sets the C library's locale from the environment; numbers are read and written in the C
+    // form (the user's decimal separator is put in explicitly), so keep that one as C.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setDesktopFileName(QStringLiteral("lumora"));
+    const ComApartment apartment;
+
+    TForm1 Form1;
+    QApplication::setWindowIcon(Form1.windowIcon());
+    Form1.DoCreate();
+    Form1.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,247 @@
+#include "app/lumora_demo_unit.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <initializer_list>
+
+#include "app/application.h"
+#include "app/item_height_delegate.h"
+#include "app/page_control.h"
+#include "app/page_text/file_page_lines.h"
+#include "app/sorted_combo_box.h"
+#include "platform/user_locale.h"
+
+// Outside any namespace, as Qt's resource initialisers are declared.
+static void InitWindowResources() {
+    Q_INIT_RESOURCE(lumora);
+}
+
+namespace {
+
+constexpr int kClientWidth = 377;
+constexpr int kClientHeight = 364;
+constexpr int kItemHeight = 13;
+// Tahoma 8 pt at the designed 96 pixels per inch: 11 pixels, the unit of the window's geometry.
+constexpr int kFontPixelSize = 11;
+// Wine's metric-compatible Tahoma; fontconfig does not list the wine fonts folder.
+constexpr char kTahomaFile[] = "/usr/share/wine/fonts/tahoma.ttf";
+
+QFont FormFont() {
+    static const QString tahoma = [] {
+        if (!QFile::exists(QString::fromLatin1(kTahomaFile)))
+            return QString();
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kTahomaFile));
+        const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+        return families.isEmpty() ? QString() : families.first();
+    }();
+    QFont font = tahoma.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont(tahoma);
+    font.setPixelSize(kFontPixelSize);
+    return font;
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 128})
+        icon.addFile(QStringLiteral(":/icons/lumora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+template <class Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+// Labels size themselves to their caption from the given corner.
+QLabel* MakeLabel(QWidget* page, const char* name, const char* caption, int left, int top) {
+    auto* label = new QLabel(QString::fromUtf8(caption), page);
+    label->setObjectName(QLatin1String(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QListWidget* MakeListBox(QWidget* page) {
+    auto* box = new QListWidget(page);
+    box->setSortingEnabled(false);
+    box->setUniformItemSizes(true);
+    box->setItemDelegate(new ItemHeightDelegate(kItemHeight, box));
+    return box;
+}
+
+// A drop-down combo box with an editable text field; typed text is never added as an item.
+QComboBox* MakeEditableComboBox(QWidget* page) {
+    auto* box = new QComboBox(page);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setItemDelegate(new ItemHeightDelegate(kItemHeight, box));
+    return box;
+}
+
+TSortedComboBox* MakeSortedComboBox(QWidget* page) {
+    auto* box = new TSortedComboBox(page);
+    box->setItemDelegate(new ItemHeightDelegate(kItemHeight, box));
+    return box;
+}
+
+QWidget* MakePage(QTabWidget* pages, const char* name, const char* caption) {
+    auto* page = new QWidget();
+    page->setObjectName(QLatin1String(name));
+    pages->addTab(page, QString::fromUtf8(caption));
+    return page;
+}
+
+// Tab moves through the controls in the order given.
+void ChainTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent),
+      OpenDialog1(QStringLiteral("Все файлы"), {QStringLiteral("*")}),
+      // DVD file names are usually upper case; the pattern takes any case in every dialog.
+      OpenDialog2(QStringLiteral("IFO файл"), {QStringLiteral("*.[iI][fF][oO]")}) {
+    InitWindowResources();
+    setObjectName(QStringLiteral("Form1"));
+    // XPManifest1: the window uses the platform's widget style; nothing to declare on Linux.
+    setWindowTitle(QStringLiteral("Информация о видеофайле"));
+    setWindowIcon(ProgramIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(265, 276);
+    setFont(FormFont());
+
+    CreateControls();
+    Lumora.SetDecimalSeparator(UserDecimalSeparator());
+    WireEvents();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+    PageControl1 = Place(new TPageControl(this), "PageControl1", 0, 0, kClientWidth, kClientHeight);
+    PageControl1->setTabPosition(QTabWidget::North);
+    TabSheet1 = MakePage(PageControl1, "TabSheet1", "Информация о видеофайле");
+    TabSheet2 = MakePage(PageControl1, "TabSheet2", "Информация о DVD");
+    TabSheet3 = MakePage(PageControl1, "TabSheet3", "Фильтры и кодеки ");
+
+    CreateFilePage();
+    CreateDVDPage();
+    CreateCataloguePage();
+
+    ChainTabOrder({PageControl1,
+                   edFilename,
+                   btOpenFile,
+                   list,
+                   edDVD,
+                   btOpenDVD,
+                   lbTitles,
+                   edVideo,
+                   cbAudio,
+                   cbSubtitles,
+                   cbVideoCodecs,
+                   btVideoSettings,
+                   cbAudioCodecs,
+                   btAudioSettings,
+                   cbDirectShowFilters,
+                   btDSSettings,
+                   cbVideoCaptureDevices,
+                   cbAudioCaptureDevices,
+                   cbTVTuners,
+                   cbAudioOutputDevices});
+    PageControl1->setCurrentWidget(TabSheet1);
+    PageControl1->setFocus();
+}
+
+void TForm1::CreateFilePage() {
+    QWidget* page = TabSheet1;
+    Label1 = MakeLabel(page, "Label1", "Исходный файл:", 8, 8);
+    edFilename = Place(new QLineEdit(page), "edFilename", 8, 24, 321, 21);
+    btOpenFile = Place(new QPushButton(QStringLiteral("..."), page), "btOpenFile", 333, 22, 26, 25);
+    list = Place(MakeListBox(page), "list", 8, 56, 353, 273);
+}
+
+void TForm1::CreateDVDPage() {
+    QWidget* page = TabSheet2;
+    Label2 = MakeLabel(page, "Label2", "Исходный DVD IFO файл:", 8, 8);
+    Label3 = MakeLabel(page, "Label3", "Главы:", 8, 51);
+    Label4 = MakeLabel(page, "Label4", "Видео:", 167, 51);
+    Label5 = MakeLabel(page, "Label5", "Аудиопотоки:", 167, 97);
+    Label6 = MakeLabel(page, "Label6", "Субтитры:", 167, 143);
+    edDVD = Place(new QLineEdit(page), "edDVD", 8, 24, 321, 21);
+    btOpenDVD = Place(new QPushButton(QStringLiteral("..."), page), "btOpenDVD", 333, 22, 26, 25);
+    lbTitles = Place(MakeListBox(page), "lbTitles", 8, 70, 153, 113);
+    edVideo = Place(new QLineEdit(page), "edVideo", 167, 70, 194, 21);
+    cbAudio = Place(MakeEditableComboBox(page), "cbAudio", 166, 116, 195, 21);
+    cbSubtitles = Place(MakeEditableComboBox(page), "cbSubtitles", 166, 162, 195, 21);
+}
+
+void TForm1::CreateCataloguePage() {
+    QWidget* page = TabSheet3;
+    const QString settings = QStringLiteral("Настройки");
+    Label7 = MakeLabel(page, "Label7", "Видео кодеки:", 8, 8);
+    Label8 = MakeLabel(page, "Label8", "Аудио кодеки:", 8, 54);
+    Label9 = MakeLabel(page, "Label9", "Фильтры DirectShow:", 8, 100);
+    Label10 = MakeLabel(page, "Label10", "Устройства захвата видео:", 9, 146);
+    Label11 = MakeLabel(page, "Label11", "Устройства захвата аудио:", 9, 192);
+    Label12 = MakeLabel(page, "Label12", "TV тюнеры:", 9, 238);
+    Label13 = MakeLabel(page, "Label13", "Устройства аудиовывода:", 9, 284);
+    cbVideoCodecs = Place(MakeSortedComboBox(page), "cbVideoCodecs", 8, 27, 273, 21);
+    btVideoSettings = Place(new QPushButton(settings, page), "btVideoSettings", 288, 25, 75, 25);
+    cbAudioCodecs = Place(MakeSortedComboBox(page), "cbAudioCodecs", 8, 73, 273, 21);
+    btAudioSettings = Place(new QPushButton(settings, page), "btAudioSettings", 288, 71, 75, 25);
+    cbDirectShowFilters = Place(MakeSortedComboBox(page), "cbDirectShowFilters", 8, 119, 273, 21);
+    btDSSettings = Place(new QPushButton(settings, page), "btDSSettings", 288, 117, 75, 25);
+    cbVideoCaptureDevices = Place(MakeSortedComboBox(page), "cbVideoCaptureDevices", 9, 165, 352, 21);
+    cbAudioCaptureDevices = Place(MakeSortedComboBox(page), "cbAudioCaptureDevices", 9, 211, 352, 21);
+    cbTVTuners = Place(MakeSortedComboBox(page), "cbTVTuners", 9, 257, 352, 21);
+    cbAudioOutputDevices = Place(MakeSortedComboBox(page), "cbAudioOutputDevices", 9, 303, 352, 21);
+}
+
+template <class Control, class Signal>
+void TForm1::Wire(Control* control, Signal signal, void (TForm1::*handler)(QObject*)) {
+    connect(control, signal, this,
+            [this, control, handler] { RunHandled([&] { (this->*handler)(control); }); });
+}
+
+void TForm1::WireEvents() {
+    Wire(btOpenFile, &QPushButton::clicked, &TForm1::btOpenFileClick);
+}
+
+void TForm1::DoCreate() {
+    RunHandled([this] { FormCreate(this); });
+}
+
+// Runs once, before the window is first shown. The third page's lists are filled here once the
+// catalogue exists; until then there is nothing to prepare.
+void TForm1::FormCreate(QObject*) {}
+
+void TForm1::btOpenFileClick(QObject*) {
+    if (!OpenDialog1.Execute(this))
+        return;
+    Lumora.SetFileName(OpenDialog1.FileName());
+    edFilename->setText(OpenDialog1.DisplayFileName());
+    Lumora.ReadFileInfo();
+    list->clear();
+    QStringList lines;
+    for (const std::string& line : FilePageLines(Lumora))
+        lines.append(QString::fromStdString(line));
+    list->addItems(lines);
+}

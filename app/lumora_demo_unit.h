@@ -1,0 +1,91 @@
+// TForm1: the program's one window, its three pages with every control, the two file-open
+// dialogs, the media information component Lumora, and the handlers of the window's events.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QWidget>
+
+#include "app/open_dialog.h"
+#include "app/sorted_combo_box.h"
+#include "mediainfo/lumoram.h"
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the window with every control, Lumora and the dialogs; shows nothing and runs no
+    // handler (the program runs DoCreate, then shows the window).
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Runs FormCreate under the application's default error handler, as the window's creation does.
+    void DoCreate();
+
+    // Handlers. Sender is the control that raised the event (none when called from code).
+    void FormCreate(QObject* Sender);
+    void btOpenFileClick(QObject* Sender);
+
+    // The controls, owned by the window (Qt parent-child); named as their objectName.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* edFilename = nullptr;
+    QPushButton* btOpenFile = nullptr;
+    QListWidget* list = nullptr;
+
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* edDVD = nullptr;
+    QPushButton* btOpenDVD = nullptr;
+    QListWidget* lbTitles = nullptr;
+    QLineEdit* edVideo = nullptr;
+    QComboBox* cbAudio = nullptr;
+    QComboBox* cbSubtitles = nullptr;
+
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    TSortedComboBox* cbVideoCodecs = nullptr;
+    QPushButton* btVideoSettings = nullptr;
+    TSortedComboBox* cbAudioCodecs = nullptr;
+    QPushButton* btAudioSettings = nullptr;
+    TSortedComboBox* cbDirectShowFilters = nullptr;
+    QPushButton* btDSSettings = nullptr;
+    TSortedComboBox* cbVideoCaptureDevices = nullptr;
+    TSortedComboBox* cbAudioCaptureDevices = nullptr;
+    TSortedComboBox* cbTVTuners = nullptr;
+    TSortedComboBox* cbAudioOutputDevices = nullptr;
+
+    // The first page's dialog (all files) and the second page's (DVD .ifo files).
+    TOpenDialog OpenDialog1;
+    TOpenDialog OpenDialog2;
+
+    TKxLumora Lumora;
+
+private:
+    void CreateControls();
+    void CreateFilePage();
+    void CreateDVDPage();
+    void CreateCataloguePage();
+    void WireEvents();
+
+    // Connects a control's signal to a handler; what the handler throws goes to the
+    // application's default error handler.
+    template <class Control, class Signal>
+    void Wire(Control* control, Signal signal, void (TForm1::*handler)(QObject*));
+};

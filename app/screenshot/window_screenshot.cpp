@@ -1,0 +1,54 @@
+// Saves a picture of the window with a real file analysed on its first page:
+//   window_screenshot MEDIA_FILE OUTPUT.png [PAGE]
+// The file goes through the real media detector; only the file dialog is answered by the program.
+// PAGE (1 to 3) picks the page in front; the file page is the default.
+#include <QApplication>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <clocale>
+#include <cstdio>
+
+#include "app/lumora_demo_unit.h"
+#include "platform/com.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 3 || arguments.size() > 4) {
+        std::fprintf(stderr, "usage: window_screenshot MEDIA_FILE OUTPUT.png [PAGE]\n");
+        return 2;
+    }
+    const QString media = arguments[1];
+    const int page = arguments.size() == 4 ? arguments[3].toInt() : 1;
+    if (page < 1 || page > 3) {
+        std::fprintf(stderr, "window_screenshot: PAGE is 1, 2 or 3\n");
+        return 2;
+    }
+    CoInitialize(nullptr);
+    int status = 0;
+    {
+        TForm1 form;
+        form.DoCreate();
+        form.OpenDialog1.SetChooser(
+            [&](QWidget*, const TOpenDialog&) { return std::optional<QString>(media); });
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form)) {
+            std::fprintf(stderr, "window_screenshot: the window was never shown\n");
+            status = 1;
+        } else {
+            form.btOpenFile->click();
+            if (form.Lumora.Video().Codec.empty() && form.Lumora.AudioStreamCount() == 0)
+                std::fprintf(stderr, "window_screenshot: warning: the media detector found no stream in %s\n",
+                             qPrintable(media));
+            form.PageControl1->setCurrentIndex(page - 1);
+            if (!form.grab().save(arguments[2], "PNG")) {
+                std::fprintf(stderr, "window_screenshot: cannot write %s\n", qPrintable(arguments[2]));
+                status = 1;
+            }
+        }
+    }
+    CoUninitialize();
+    return status;
+}

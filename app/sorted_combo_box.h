@@ -1,0 +1,18 @@
+// A pick-only drop-down list that keeps its items in case-insensitive alphabetical order as they
+// are added, whichever way they are added; equal names (duplicates included) keep the order in
+// which they came.
+#pragma once
+
+#include <QComboBox>
+
+class TSortedComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit TSortedComboBox(QWidget* parent = nullptr);
+
+private:
+    void SortInserted(int first, int last);
+
+    bool sorting_ = false;
+};
