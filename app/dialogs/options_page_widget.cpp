@@ -89,6 +89,8 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     table_->horizontalHeader()->setStretchLastSection(true);
+    // One line per option; the help's full text is the cell's tooltip.
+    table_->setWordWrap(false);
 
     std::string group;
     for (size_t i = 0; i < page_.options.size(); ++i) {
@@ -99,10 +101,6 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
         }
         AddOptionRow(i);
     }
-    table_->resizeColumnsToContents();
-    for (int column : {kValue, kDefault, kArgument})
-        table_->setColumnWidth(column, qMin(table_->columnWidth(column), 220));
-
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() == kValue) RefreshArguments();
     });
@@ -127,6 +125,12 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
     layout->addLayout(argumentRow);
     layout->addWidget(status_);
     RefreshArguments();
+    table_->resizeColumnsToContents();
+    // Long values and help texts stay readable in their tooltips and the argument line.
+    const int widest[kColumnCount] = {180, 100, 160, 160, 180, 220, 420};
+    for (int column = 0; column < kColumnCount; ++column)
+        table_->setColumnWidth(column, qMin(table_->columnWidth(column), widest[column]));
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
 }
 
 void OptionsPageWidget::AddGroupRow(const QString& group) {
@@ -152,7 +156,9 @@ void OptionsPageWidget::AddOptionRow(size_t index) {
     table_->setItem(row, kDefault, ReadOnlyItem(FromUtf8(option.defaultValue)));
     table_->setItem(row, kRange, ReadOnlyItem(RangeText(option)));
     table_->setItem(row, kArgument, ReadOnlyItem(QString()));
-    table_->setItem(row, kHelp, ReadOnlyItem(HelpText(option)));
+    QTableWidgetItem* help = ReadOnlyItem(HelpText(option));
+    help->setToolTip(help->text());
+    table_->setItem(row, kHelp, help);
     auto* value = new QTableWidgetItem(FromUtf8(option.currentValue));
     if (!editable) value->setFlags(value->flags() & ~Qt::ItemIsEditable);
     if (!option.choices.empty()) value->setToolTip(ChoicesToolTip(option));

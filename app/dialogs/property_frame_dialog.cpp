@@ -37,7 +37,7 @@ PropertyFrameDialog::PropertyFrameDialog(const PropertyFrameDescription& frame, 
         QPushButton* apply = buttons_->button(QDialogButtonBox::Apply);
         apply->setEnabled(canApply);
         connect(apply, &QPushButton::clicked, this, [this] { ApplyAll(); });
-        resize(760, 480);
+        resize(900, 520);
     }
     connect(buttons_, &QDialogButtonBox::accepted, this, &PropertyFrameDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &PropertyFrameDialog::reject);
