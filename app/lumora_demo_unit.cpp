@@ -17,6 +17,7 @@
 #include "app/item_height_delegate.h"
 #include "app/page_control.h"
 #include "app/page_text/dvd_page_lines.h"
+#include "app/page_text/drop_down_order.h"
 #include "app/page_text/file_page_lines.h"
 #include "app/sorted_combo_box.h"
 #include "platform/user_locale.h"
@@ -227,6 +228,13 @@ void TForm1::WireEvents() {
     Wire(btOpenFile, &QPushButton::clicked, &TForm1::btOpenFileClick);
     Wire(btOpenDVD, &QPushButton::clicked, &TForm1::btOpenDVDClick);
     WireTitlesClick();
+    // activated: only a pick by the user (mouse or keyboard), never a selection made by code.
+    Wire(cbVideoCodecs, &QComboBox::activated, &TForm1::cbVideoCodecsChange);
+    Wire(cbAudioCodecs, &QComboBox::activated, &TForm1::cbAudioCodecsChange);
+    Wire(cbDirectShowFilters, &QComboBox::activated, &TForm1::cbDirectShowFiltersChange);
+    Wire(btVideoSettings, &QPushButton::clicked, &TForm1::btVideoSettingsClick);
+    Wire(btAudioSettings, &QPushButton::clicked, &TForm1::btAudioSettingsClick);
+    Wire(btDSSettings, &QPushButton::clicked, &TForm1::btDSSettingsClick);
 }
 
 void TForm1::WireTitlesClick() {
@@ -250,9 +258,84 @@ void TForm1::DoCreate() {
     RunHandled([this] { FormCreate(this); });
 }
 
-// Runs once, before the window is first shown. The third page's lists are filled here once the
-// catalogue exists; until then there is nothing to prepare.
-void TForm1::FormCreate(QObject*) {}
+namespace {
+
+// The text of the selected item; empty with no selection.
+std::string SelectedName(const QComboBox* list) {
+    const int index = list->currentIndex();
+    return index < 0 ? std::string() : list->itemText(index).toStdString();
+}
+
+// Appends the names (the list sorts them itself) and selects the first item when there is one.
+bool FillList(QComboBox* list, const std::vector<std::string>& names) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(names.size()));
+    for (const std::string& name : names)
+        items.append(QString::fromStdString(name));
+    list->addItems(items);
+    if (list->count() == 0)
+        return false;
+    list->setCurrentIndex(0);
+    return true;
+}
+
+}  // namespace
+
+// Runs once, before the window is first shown: fills the third page from the catalogue. A failure
+// of FillDeviceLists leaves every list empty and reaches the default error handler.
+void TForm1::FormCreate(QObject*) {
+    Lumora.FillDeviceLists();
+    // Handed over in drop-down order and in one batch per list, so that each list sorts once.
+    if (FillList(cbVideoCodecs, DropDownOrder(Lumora.List_VideoCodecs())))
+        cbVideoCodecsChange(nullptr);
+    if (FillList(cbAudioCodecs, DropDownOrder(Lumora.List_AudioCodecs())))
+        cbAudioCodecsChange(nullptr);
+    FillList(cbVideoCaptureDevices, DropDownOrder(Lumora.List_VideoCaptureDevices()));
+    FillList(cbAudioCaptureDevices, DropDownOrder(Lumora.List_AudioCaptureDevices()));
+    if (FillList(cbDirectShowFilters, DropDownOrder(Lumora.List_DirectShowFilters())))
+        cbDirectShowFiltersChange(nullptr);
+    FillList(cbAudioOutputDevices, DropDownOrder(Lumora.List_AudioOutputDevices()));
+    FillList(cbTVTuners, DropDownOrder(Lumora.List_TVTuners()));
+}
+
+void TForm1::CheckSettings(const QComboBox* list, QPushButton* button, HasSettings has) {
+    // The name is read afresh for each question.
+    const bool enabled = (Lumora.*has)(SelectedName(list), sdkPropertyPages) ||
+                         (Lumora.*has)(SelectedName(list), sdkCompressorConfig);
+    button->setEnabled(enabled);
+}
+
+void TForm1::OpenSettings(const QComboBox* list, HasSettings has, ShowSettings show) {
+    if ((Lumora.*has)(SelectedName(list), sdkPropertyPages)) {
+        (Lumora.*show)(SelectedName(list), sdkPropertyPages);
+    } else if ((Lumora.*has)(SelectedName(list), sdkCompressorConfig)) {
+        (Lumora.*show)(SelectedName(list), sdkCompressorConfig);
+    }
+}
+
+void TForm1::cbVideoCodecsChange(QObject*) {
+    CheckSettings(cbVideoCodecs, btVideoSettings, &TKxLumora::HasVideoCodecSettings);
+}
+
+void TForm1::cbAudioCodecsChange(QObject*) {
+    CheckSettings(cbAudioCodecs, btAudioSettings, &TKxLumora::HasAudioCodecSettings);
+}
+
+void TForm1::cbDirectShowFiltersChange(QObject*) {
+    CheckSettings(cbDirectShowFilters, btDSSettings, &TKxLumora::HasDSFilterSettings);
+}
+
+void TForm1::btVideoSettingsClick(QObject*) {
+    OpenSettings(cbVideoCodecs, &TKxLumora::HasVideoCodecSettings, &TKxLumora::ShowVideoCodecSettings);
+}
+
+void TForm1::btAudioSettingsClick(QObject*) {
+    OpenSettings(cbAudioCodecs, &TKxLumora::HasAudioCodecSettings, &TKxLumora::ShowAudioCodecSettings);
+}
+
+void TForm1::btDSSettingsClick(QObject*) {
+    OpenSettings(cbDirectShowFilters, &TKxLumora::HasDSFilterSettings, &TKxLumora::ShowDSFilterSettings);
+}
 
 void TForm1::btOpenDVDClick(QObject*) {
     if (!OpenDialog2.Execute(this)) return;

@@ -31,6 +31,12 @@ public:
     void btOpenFileClick(QObject* Sender);
     void btOpenDVDClick(QObject* Sender);
     void lbTitlesClick(QObject* Sender);
+    void cbVideoCodecsChange(QObject* Sender);
+    void cbAudioCodecsChange(QObject* Sender);
+    void cbDirectShowFiltersChange(QObject* Sender);
+    void btVideoSettingsClick(QObject* Sender);
+    void btAudioSettingsClick(QObject* Sender);
+    void btDSSettingsClick(QObject* Sender);
 
     // The controls, owned by the window (Qt parent-child); named as their objectName.
     QTabWidget* PageControl1 = nullptr;
@@ -89,6 +95,13 @@ private:
     // already selected; each runs lbTitlesClick once.
     void WireTitlesClick();
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The Has and Show operations of Lumora that one settings button uses.
+    using HasSettings = bool (TKxLumora::*)(const std::string&, TSettingsDialogKind) const;
+    using ShowSettings = void (TKxLumora::*)(const std::string&, TSettingsDialogKind) const;
+    // The one algorithm of the three change handlers, and of the three click handlers.
+    void CheckSettings(const QComboBox* list, QPushButton* button, HasSettings has);
+    void OpenSettings(const QComboBox* list, HasSettings has, ShowSettings show);
 
     // Connects a control's signal to a handler; what the handler throws goes to the
     // application's default error handler.

@@ -2,10 +2,25 @@
 
 #include <QStandardItemModel>
 
+#include "catalogue/utf8_text.h"
+
 namespace {
 
-// The role that holds each item's sort key: its case-folded text.
+// The role that holds each item's sort key.
 constexpr int kSortKeyRole = Qt::UserRole + 0x4C55;
+
+// A key whose plain string order is DropDownOrder's, the order lumora_info prints: each
+// case-folded code point as two 16-bit units, so that comparing units compares code points.
+QString SortKey(const QString& text) {
+    const std::u32string folded = FoldedCharacters(text.toStdString());
+    QString key;
+    key.reserve(static_cast<qsizetype>(folded.size() * 2));
+    for (const char32_t c : folded) {
+        key.append(QChar(static_cast<char16_t>(c >> 16)));
+        key.append(QChar(static_cast<char16_t>(c & 0xFFFF)));
+    }
+    return key;
+}
 
 }  // namespace
 
@@ -30,7 +45,7 @@ void TSortedComboBox::SortInserted(int first, int last) {
     for (int row = first; row <= last; ++row) {
         QStandardItem* item = items->item(row);
         if (item)
-            item->setData(item->text().toCaseFolded(), kSortKeyRole);
+            item->setData(SortKey(item->text()), kSortKeyRole);
     }
     // An item inserted before equal ones would land ahead of them; appending, as every filler
     // does, puts it after them.

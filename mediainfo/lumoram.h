@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/kx_ds_adds_for_info.h"
 #include "dvd/kx_dvd_info.h"
 #include "mediainfo/stream_info.h"
 
@@ -56,6 +57,19 @@ public:
     const TStrings& List_AudioCaptureDevices() const { return FList_AudioCaptureDevices; }
     const TStrings& List_AudioOutputDevices() const { return FList_AudioOutputDevices; }
     const TStrings& List_TVTuners() const { return FList_TVTuners; }
+
+    // The catalogue (defined in catalogue/lumora_catalogue.cpp). FillDeviceLists refills the
+    // seven lists from the platform's categories and lets a failure through, leaving the lists
+    // not yet reached empty. The Has and Show operations look a codec or filter up by display
+    // name (ignoring case; the later of equal names) and catch every failure: Has then gives
+    // false and Show shows nothing. Show returns when the dialog has been closed.
+    void FillDeviceLists();
+    bool HasVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
+    void ShowVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
+    bool HasAudioCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
+    void ShowAudioCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
+    bool HasDSFilterSettings(const std::string& name, TSettingsDialogKind kind) const;
+    void ShowDSFilterSettings(const std::string& name, TSettingsDialogKind kind) const;
 
 private:
     friend class MediaFileAnalysis;

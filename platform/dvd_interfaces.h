@@ -6,11 +6,11 @@
 #include <tuple>
 
 #include "platform/dvd_types.h"
+#include "platform/filter_graph.h"
 #include "platform/unknown.h"
 
 inline constexpr CLSID CLSID_DvdGraphBuilder = MakeGuid("{FCC152B7-F372-11D0-8E00-00C04FD7C08B}");
 inline constexpr IID IID_IDvdGraphBuilder = MakeGuid("{FCC152B6-F372-11D0-8E00-00C04FD7C08B}");
-inline constexpr IID IID_IFilterGraph = MakeGuid("{56A8689F-0AD4-11CE-B03A-0020AF0BA770}");
 inline constexpr IID IID_IGraphBuilder = MakeGuid("{56A868A9-0AD4-11CE-B03A-0020AF0BA770}");
 inline constexpr IID IID_IMediaControl = MakeGuid("{56A868B1-0AD4-11CE-B03A-0020AF0BA770}");
 inline constexpr IID IID_IVideoWindow = MakeGuid("{56A868B4-0AD4-11CE-B03A-0020AF0BA770}");
@@ -27,13 +27,6 @@ enum OAFilterState : LONG {
     State_Stopped = 0,
     State_Paused = 1,
     State_Running = 2,
-};
-
-struct IFilterGraph : IUnknown {
-    static constexpr const IID& iid = IID_IFilterGraph;
-
-protected:
-    ~IFilterGraph() = default;
 };
 
 struct IGraphBuilder : IFilterGraph {

@@ -16,3 +16,6 @@ int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files);
 // For each title of the volume at path, its title-list line and, indented, the lines the DVD page
 // shows when it is selected. kExitFailed, with one line on standard error, when path is no volume.
 int PrintDvdInfo(TKxLumora& lumora, const std::string& path);
+
+// The filters and codecs page: each list's label, then its names indented, in drop-down order.
+int PrintCatalogue(TKxLumora& lumora);

@@ -14,16 +14,20 @@ namespace {
 constexpr char kUsage[] =
     "Usage: lumora_info FILE...\n"
     "       lumora_info --dvd PATH\n"
-    "Prints what Lumora's file page shows for each media file.\n"
+    "       lumora_info --catalogue\n"
+    "Prints what Lumora's file page shows for each media file, with --dvd what its DVD page shows,\n"
+    "or with --catalogue what its filters and codecs page lists.\n"
     "\n"
     "  --dvd PATH   print what the DVD page shows for the DVD-Video volume at PATH (one of its\n"
     "               .ifo files, its VIDEO_TS folder or the folder holding that): each title's\n"
     "               line, then the video, audio and subtitle lines of that title, indented\n"
+    "  --catalogue  list the seven lists of the filters and codecs page, each under its label\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
-    "Exit status: 0 when every file was analysed or the volume was read, 1 when any analysis\n"
-    "failed or PATH is no DVD-Video volume, 2 on a usage error.\n";
+    "Exit status: 0 when every file was analysed, the volume or the catalogue was read; 1 when any\n"
+    "analysis failed, PATH is no DVD-Video volume or the catalogue could not be read; 2 on a usage\n"
+    "error.\n";
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "lumora_info: %s\nTry 'lumora_info --help'.\n", message.c_str());
@@ -35,6 +39,7 @@ int UsageError(const std::string& message) {
 int main(int argc, char** argv) {
     std::vector<std::string> files;
     std::vector<std::string> volumes;
+    bool catalogue = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -48,6 +53,8 @@ int main(int argc, char** argv) {
         } else if (argument == "--dvd") {
             if (i + 1 >= argc) return UsageError("option '--dvd' needs a PATH");
             volumes.push_back(argv[++i]);
+        } else if (argument == "--catalogue") {
+            catalogue = true;
         } else if (argument == "--version") {
             std::printf("lumora_info %s\n", LUMORA_VERSION);
             return kExitOk;
@@ -55,14 +62,17 @@ int main(int argc, char** argv) {
             return UsageError("unknown option '" + argument + "'");
         }
     }
+    const int modes = (files.empty() ? 0 : 1) + (volumes.empty() ? 0 : 1) + (catalogue ? 1 : 0);
     if (volumes.size() > 1) return UsageError("only one '--dvd' PATH at a time");
-    if (!volumes.empty() && !files.empty()) return UsageError("'--dvd' takes no other files");
-    if (files.empty() && volumes.empty()) return UsageError("no file given");
+    if (modes > 1) return UsageError("give files, '--dvd PATH' or '--catalogue', not several of them");
+    if (modes == 0) return UsageError("no file given");
 
     CoInitialize(nullptr);
     TKxLumora lumora;
     lumora.SetDecimalSeparator(UserDecimalSeparator());
-    const int status = volumes.empty() ? PrintFileInfo(lumora, files) : PrintDvdInfo(lumora, volumes.front());
+    const int status = catalogue          ? PrintCatalogue(lumora)
+                       : !volumes.empty() ? PrintDvdInfo(lumora, volumes.front())
+                                          : PrintFileInfo(lumora, files);
     CoUninitialize();
     return status;
 }

@@ -1,0 +1,18 @@
+// What the filters and codecs page shows, as text: the seven lists in the page's order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TKxLumora;
+
+struct CatalogueList {
+    std::string label;               // the caption of the list's label on the page
+    std::vector<std::string> items;  // in the order the drop-down list shows them
+};
+
+// The seven lists from top to bottom of the page, each in drop-down order.
+std::vector<CatalogueList> CataloguePageLists(const TKxLumora& lumora);
+
+// Each list's label on a line of its own, then its items, one per line, indented by two spaces.
+std::vector<std::string> CataloguePageLines(const TKxLumora& lumora);

@@ -1,0 +1,87 @@
+// The catalogue operations of TKxLumora: filling the seven lists and the settings dialogs of
+// codecs and filters by display name.
+#include "catalogue/kx_ds_adds_for_info.h"
+#include "catalogue/kx_sys_dev_enum.h"
+#include "mediainfo/lumoram.h"
+#include "platform/devenum.h"
+
+namespace {
+
+bool HasSettings(const GUID& category, const std::string& name, TSettingsDialogKind kind) {
+    try {
+        ComPtr<IBaseFilter> filter;
+        {
+            const TKxSysDevEnum enumerator(category);
+            enumerator.CreateEntryFilter(enumerator.FindEntry(name), filter);
+        }
+        return HasSettingsDialog(filter.Get(), kind);
+    } catch (...) {
+        return false;
+    }
+}
+
+void ShowSettings(const GUID& category, const std::string& name, TSettingsDialogKind kind) {
+    try {
+        ComPtr<IBaseFilter> filter;
+        {
+            const TKxSysDevEnum enumerator(category);
+            enumerator.CreateEntryFilter(enumerator.FindEntry(name), filter);
+        }
+        ShowSettingsDialog(nullptr, filter.Get(), kind);
+    } catch (...) {
+        // Nothing is reported: a missing codec simply shows no dialog.
+    }
+}
+
+}  // namespace
+
+void TKxLumora::FillDeviceLists() {
+    const struct {
+        const GUID* category;
+        TStrings* list;
+    } targets[] = {
+        {&CLSID_AudioCompressorCategory, &FList_AudioCodecs},
+        {&CLSID_VideoCompressorCategory, &FList_VideoCodecs},
+        {&CLSID_LegacyAmFilterCategory, &FList_DirectShowFilters},
+        {&CLSID_VideoInputDeviceCategory, &FList_VideoCaptureDevices},
+        {&CLSID_AudioInputDeviceCategory, &FList_AudioCaptureDevices},
+        {&CLSID_AudioRendererCategory, &FList_AudioOutputDevices},
+        {&AM_KSCATEGORY_TVTUNER, &FList_TVTuners},
+    };
+    for (const auto& target : targets)
+        target.list->clear();
+    // A failure ends the filling here: the lists filled so far stay, the rest stay empty.
+    TKxSysDevEnum enumerator;
+    TDeviceEntry entry;
+    for (const auto& target : targets) {
+        enumerator.SelectCategory(*target.category);
+        for (int32_t i = 0; i < enumerator.EntryCount(); ++i) {
+            enumerator.GetEntry(i, entry);
+            target.list->push_back(entry.FriendlyName);
+        }
+    }
+}
+
+bool TKxLumora::HasVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const {
+    return HasSettings(CLSID_VideoCompressorCategory, name, kind);
+}
+
+void TKxLumora::ShowVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const {
+    ShowSettings(CLSID_VideoCompressorCategory, name, kind);
+}
+
+bool TKxLumora::HasAudioCodecSettings(const std::string& name, TSettingsDialogKind kind) const {
+    return HasSettings(CLSID_AudioCompressorCategory, name, kind);
+}
+
+void TKxLumora::ShowAudioCodecSettings(const std::string& name, TSettingsDialogKind kind) const {
+    ShowSettings(CLSID_AudioCompressorCategory, name, kind);
+}
+
+bool TKxLumora::HasDSFilterSettings(const std::string& name, TSettingsDialogKind kind) const {
+    return HasSettings(CLSID_LegacyAmFilterCategory, name, kind);
+}
+
+void TKxLumora::ShowDSFilterSettings(const std::string& name, TSettingsDialogKind kind) const {
+    ShowSettings(CLSID_LegacyAmFilterCategory, name, kind);
+}

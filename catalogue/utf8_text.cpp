@@ -1,0 +1,120 @@
+#include "catalogue/utf8_text.h"
+
+#include <cstdint>
+
+namespace {
+
+// Marks a byte that belongs to no well-formed character (above every code point).
+constexpr char32_t kStrayByte = 0x110000;
+
+// Decodes the character at `at`; advances `at`. Overlong forms, surrogates and values above
+// U+10FFFF are not characters.
+char32_t NextCharacter(std::string_view text, size_t& at) {
+    const auto lead = static_cast<uint8_t>(text[at]);
+    if (lead < 0x80) {
+        ++at;
+        return lead;
+    }
+    size_t length = 0;
+    char32_t value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+    }
+    if (length == 0 || at + length > text.size()) {
+        ++at;
+        return kStrayByte + lead;
+    }
+    for (size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<uint8_t>(text[at + i]);
+        if ((byte & 0xC0) != 0x80) {
+            ++at;
+            return kStrayByte + lead;
+        }
+        value = value << 6 | (byte & 0x3F);
+    }
+    const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
+    if (overlong || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
+        ++at;
+        return kStrayByte + lead;
+    }
+    at += length;
+    return value;
+}
+
+bool Between(char32_t c, char32_t first, char32_t last) { return c >= first && c <= last; }
+
+// Simple case folding for the Latin, Greek and Cyrillic blocks.
+char32_t FoldCharacter(char32_t c) {
+    if (c < 0x80) return Between(c, U'A', U'Z') ? c + 32 : c;
+    // Latin-1 Supplement (not the multiplication sign).
+    if (Between(c, 0xC0, 0xDE) && c != 0xD7) return c + 32;
+    // Latin Extended-A: upper and lower case letters alternate.
+    if (Between(c, 0x100, 0x17F)) {
+        if (c == 0x130) return U'i';
+        if (c == 0x178) return 0xFF;
+        if (c == 0x17F) return U's';
+        const bool evenUpper =
+            Between(c, 0x100, 0x12F) || Between(c, 0x132, 0x137) || Between(c, 0x14A, 0x177);
+        const bool oddUpper = Between(c, 0x139, 0x148) || Between(c, 0x179, 0x17E);
+        if ((evenUpper && c % 2 == 0) || (oddUpper && c % 2 == 1)) return c + 1;
+        return c;
+    }
+    // Greek.
+    if (c == 0x386) return 0x3AC;
+    if (Between(c, 0x388, 0x38A)) return c + 37;
+    if (c == 0x38C) return 0x3CC;
+    if (Between(c, 0x38E, 0x38F)) return c + 63;
+    if (Between(c, 0x391, 0x3AB) && c != 0x3A2) return c + 32;
+    if (c == 0x3C2) return 0x3C3;  // final sigma
+    // Cyrillic.
+    if (Between(c, 0x400, 0x40F)) return c + 80;
+    if (Between(c, 0x410, 0x42F)) return c + 32;
+    if ((Between(c, 0x460, 0x481) || Between(c, 0x48A, 0x4BF) || Between(c, 0x4D0, 0x52F)) && c % 2 == 0)
+        return c + 1;
+    if (c == 0x4C0) return 0x4CF;
+    if (Between(c, 0x4C1, 0x4CE) && c % 2 == 1) return c + 1;
+    return c;
+}
+
+}  // namespace
+
+std::string Utf8Prefix(std::string_view text, size_t count) {
+    size_t at = 0;
+    for (size_t characters = 0; characters < count && at < text.size(); ++characters)
+        NextCharacter(text, at);
+    return std::string(text.substr(0, at));
+}
+
+std::u32string FoldedCharacters(std::string_view text) {
+    std::u32string folded;
+    folded.reserve(text.size());
+    for (size_t at = 0; at < text.size();)
+        folded += FoldCharacter(NextCharacter(text, at));
+    return folded;
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size())
+        if (FoldCharacter(NextCharacter(a, i)) != FoldCharacter(NextCharacter(b, j))) return false;
+    return i == a.size() && j == b.size();
+}
+
+int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t x = FoldCharacter(NextCharacter(a, i));
+        const char32_t y = FoldCharacter(NextCharacter(b, j));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    return 0;
+}

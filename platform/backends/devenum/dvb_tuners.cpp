@@ -1,0 +1,35 @@
+#include "platform/backends/devenum/dvb_tuners.h"
+
+#include <linux/dvb/frontend.h>
+#include <sys/ioctl.h>
+
+#include <string_view>
+
+#include "platform/backends/devenum/class_ids.h"
+#include "platform/backends/devenum/device_filter.h"
+#include "platform/backends/devenum/device_node.h"
+#include "platform/backends/devenum/utf8_clean.h"
+
+namespace lumora::devenum {
+
+MemberList DvbTunerMembers(const std::string& folder) {
+    MemberList members;
+    for (const std::string& adapter : NumberedEntries(folder, "adapter")) {
+        for (const std::string& path : NumberedEntries(adapter, "frontend")) {
+            const DeviceNode node(path, false);
+            dvb_frontend_info info{};
+            if (!node.Control(FE_GET_INFO, &info)) continue;
+            std::string name = CleanDeviceText(std::string_view(info.name, sizeof info.name));
+            DeviceMember member;
+            member.friendlyName = name;
+            member.clsid = CLSID_TunerFilter;
+            member.createFilter = [name](const IID& iid, void** out) {
+                return CreateDeviceFilter(name, iid, out);
+            };
+            members.push_back(std::move(member));
+        }
+    }
+    return members;
+}
+
+}  // namespace lumora::devenum

@@ -1,0 +1,44 @@
+#include "platform/backends/devenum/options_page.h"
+
+#include "platform/backends/devenum/av_options.h"
+#include "platform/backends/devenum/options_source.h"
+#include "platform/com_object.h"
+#include "platform/com_ptr.h"
+#include "platform/property_pages.h"
+
+namespace lumora::devenum {
+
+namespace {
+
+class AVOptionsPage : public ComObject<IPropertyPage> {
+public:
+    HRESULT SetObjects(ULONG count, IUnknown** objects) override {
+        if (count > 0 && !objects) return E_POINTER;
+        source_.Reset();
+        // The first object that has options is the one the page edits.
+        for (ULONG i = 0; i < count && !source_; ++i)
+            if (objects[i]) objects[i]->QueryInterface(IID_IAVOptionsSource, source_.PutVoid());
+        return source_ ? S_OK : E_NOINTERFACE;
+    }
+
+    HRESULT Describe(OptionPage* page) override {
+        if (!page) return E_POINTER;
+        if (!source_) return E_UNEXPECTED;
+        page->title = "Options";
+        page->options = DescribeOptions(source_->OptionsObject(), IsUserOption, true);
+        // The description keeps the object alive for as long as it can change it.
+        page->setOption = [source = source_](const std::string& name, const std::string& value) {
+            return SetOptionText(source->OptionsObject(), name, value, true);
+        };
+        return S_OK;
+    }
+
+private:
+    ComPtr<IAVOptionsSource> source_;
+};
+
+}  // namespace
+
+HRESULT CreateAVOptionsPage(const IID& iid, void** out) { return CreateComObject<AVOptionsPage>(iid, out); }
+
+}  // namespace lumora::devenum

@@ -1,0 +1,61 @@
+#include "platform/backends/devenum/system_device_enum.h"
+
+#include <utility>
+
+#include "platform/backends/devenum/alsa_devices.h"
+#include "platform/backends/devenum/codec_members.h"
+#include "platform/backends/devenum/dvb_tuners.h"
+#include "platform/backends/devenum/lavfi_members.h"
+#include "platform/backends/devenum/member_enumerator.h"
+#include "platform/backends/devenum/v4l2_devices.h"
+#include "platform/com_object.h"
+#include "platform/devenum.h"
+
+namespace lumora::devenum {
+
+namespace {
+
+MemberList TunerMembers() {
+    MemberList members = DvbTunerMembers();
+    for (DeviceMember& member : V4L2TunerMembers())
+        members.push_back(std::move(member));
+    return members;
+}
+
+struct CategorySource {
+    const GUID* category;
+    MemberList (*members)();
+};
+
+const CategorySource kCategories[] = {
+    {&CLSID_VideoCompressorCategory, &VideoEncoderMembers},
+    {&CLSID_AudioCompressorCategory, &AudioEncoderMembers},
+    {&CLSID_LegacyAmFilterCategory, &LavfiFilterMembers},
+    {&CLSID_VideoInputDeviceCategory, [] { return V4L2CaptureMembers(); }},
+    {&CLSID_AudioInputDeviceCategory, &AlsaCaptureMembers},
+    {&CLSID_AudioRendererCategory, &AlsaPlaybackMembers},
+    {&AM_KSCATEGORY_TVTUNER, &TunerMembers},
+};
+
+class SystemDeviceEnum : public ComObject<ICreateDevEnum> {
+public:
+    HRESULT CreateClassEnumerator(const GUID& category, IEnumMoniker** out, uint32_t) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        for (const CategorySource& source : kCategories) {
+            if (!IsEqualGUID(*source.category, category)) continue;
+            MemberList members = source.members();
+            if (members.empty()) return S_FALSE;
+            return CreateMemberEnumerator(std::move(members), out);
+        }
+        return S_FALSE;
+    }
+};
+
+}  // namespace
+
+HRESULT CreateSystemDeviceEnum(const IID& iid, void** out) {
+    return CreateComObject<SystemDeviceEnum>(iid, out);
+}
+
+}  // namespace lumora::devenum

@@ -1,0 +1,50 @@
+// Property pages of filters and the property frame that shows them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/dialog_host.h"
+#include "platform/unknown.h"
+#include "platform/window_handle.h"
+
+inline constexpr IID IID_ISpecifyPropertyPages = MakeGuid("{B196B28B-BAB4-101A-B69C-00AA00341D07}");
+inline constexpr IID IID_IPropertyPage = MakeGuid("{B196B28D-BAB4-101A-B69C-00AA00341D07}");
+
+// A counted array of GUIDs; pElems is CoTaskMemAlloc'ed and freed by the receiver.
+struct CAUUID {
+    ULONG cElems = 0;
+    GUID* pElems = nullptr;
+};
+
+struct ISpecifyPropertyPages : IUnknown {
+    static constexpr const IID& iid = IID_ISpecifyPropertyPages;
+
+    // The class identifiers of the object's pages (possibly none); E_POINTER for a null out.
+    virtual HRESULT GetPages(CAUUID* pages) = 0;
+
+protected:
+    ~ISpecifyPropertyPages() = default;
+};
+
+// A page class: created by its class identifier, given the objects it edits, and describing
+// itself for the property frame.
+struct IPropertyPage : IUnknown {
+    static constexpr const IID& iid = IID_IPropertyPage;
+
+    // The page keeps references to the objects; E_NOINTERFACE when it cannot edit them.
+    virtual HRESULT SetObjects(ULONG count, IUnknown** objects) = 0;
+    // E_UNEXPECTED before SetObjects.
+    virtual HRESULT Describe(OptionPage* page) = 0;
+
+protected:
+    ~IPropertyPage() = default;
+};
+
+// Creates each page by its class identifier, gives it the objects, and shows a modal frame with
+// the caption and one tab per page through the dialog host; returns when the frame is closed.
+// E_NOTIMPL without a dialog host; E_POINTER for a null array with a non-zero count; the failure
+// of the first page that cannot be created or described (nothing is shown then).
+HRESULT OleCreatePropertyFrame(HWND owner, uint32_t x, uint32_t y, const std::string& caption,
+                               ULONG objectCount, IUnknown** objects, ULONG pageCount,
+                               const CLSID* pageClsids, uint32_t locale, uint32_t reserved, void* reserved2);
