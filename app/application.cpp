@@ -9,16 +9,12 @@
 QString ApplicationTitleOf(const QString& programPath) {
     QString name = QFileInfo(programPath).fileName();
     const qsizetype stop = name.indexOf(QLatin1Char('.'));
-    if (stop >= 0)
-        name.truncate(stop);
-    if (name.isEmpty())
-        return name;
+    if (stop >= 0) name.truncate(stop);
+    if (name.isEmpty()) return name;
     return name.left(1) + name.mid(1).toLower();
 }
 
-QString ApplicationTitle() {
-    return ApplicationTitleOf(QCoreApplication::applicationFilePath());
-}
+QString ApplicationTitle() { return ApplicationTitleOf(QCoreApplication::applicationFilePath()); }
 
 namespace {
 

@@ -16,16 +16,14 @@
 #include "app/application.h"
 #include "app/item_height_delegate.h"
 #include "app/page_control.h"
-#include "app/page_text/dvd_page_lines.h"
 #include "app/page_text/drop_down_order.h"
+#include "app/page_text/dvd_page_lines.h"
 #include "app/page_text/file_page_lines.h"
 #include "app/sorted_combo_box.h"
 #include "platform/user_locale.h"
 
 // Outside any namespace, as Qt's resource initialisers are declared.
-static void InitWindowResources() {
-    Q_INIT_RESOURCE(lumora);
-}
+static void InitWindowResources() { Q_INIT_RESOURCE(lumora); }
 
 namespace {
 
@@ -39,8 +37,7 @@ constexpr char kTahomaFile[] = "/usr/share/wine/fonts/tahoma.ttf";
 
 QFont FormFont() {
     static const QString tahoma = [] {
-        if (!QFile::exists(QString::fromLatin1(kTahomaFile)))
-            return QString();
+        if (!QFile::exists(QString::fromLatin1(kTahomaFile))) return QString();
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kTahomaFile));
         const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
         return families.isEmpty() ? QString() : families.first();
@@ -107,8 +104,7 @@ QWidget* MakePage(QTabWidget* pages, const char* name, const char* caption) {
 void ChainTabOrder(std::initializer_list<QWidget*> controls) {
     QWidget* previous = nullptr;
     for (QWidget* control : controls) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
+        if (previous) QWidget::setTabOrder(previous, control);
         previous = control;
     }
 }
@@ -273,8 +269,7 @@ bool FillList(QComboBox* list, const std::vector<std::string>& names) {
     for (const std::string& name : names)
         items.append(QString::fromStdString(name));
     list->addItems(items);
-    if (list->count() == 0)
-        return false;
+    if (list->count() == 0) return false;
     list->setCurrentIndex(0);
     return true;
 }
@@ -286,10 +281,8 @@ bool FillList(QComboBox* list, const std::vector<std::string>& names) {
 void TForm1::FormCreate(QObject*) {
     Lumora.FillDeviceLists();
     // Handed over in drop-down order and in one batch per list, so that each list sorts once.
-    if (FillList(cbVideoCodecs, DropDownOrder(Lumora.List_VideoCodecs())))
-        cbVideoCodecsChange(nullptr);
-    if (FillList(cbAudioCodecs, DropDownOrder(Lumora.List_AudioCodecs())))
-        cbAudioCodecsChange(nullptr);
+    if (FillList(cbVideoCodecs, DropDownOrder(Lumora.List_VideoCodecs()))) cbVideoCodecsChange(nullptr);
+    if (FillList(cbAudioCodecs, DropDownOrder(Lumora.List_AudioCodecs()))) cbAudioCodecsChange(nullptr);
     FillList(cbVideoCaptureDevices, DropDownOrder(Lumora.List_VideoCaptureDevices()));
     FillList(cbAudioCaptureDevices, DropDownOrder(Lumora.List_AudioCaptureDevices()));
     if (FillList(cbDirectShowFilters, DropDownOrder(Lumora.List_DirectShowFilters())))
@@ -374,8 +367,7 @@ void TForm1::lbTitlesClick(QObject*) {
 }
 
 void TForm1::btOpenFileClick(QObject*) {
-    if (!OpenDialog1.Execute(this))
-        return;
+    if (!OpenDialog1.Execute(this)) return;
     Lumora.SetFileName(OpenDialog1.FileName());
     edFilename->setText(OpenDialog1.DisplayFileName());
     Lumora.ReadFileInfo();

@@ -13,33 +13,27 @@ QString TOpenDialog::NameFilter() const {
 bool TOpenDialog::Execute(QWidget* parent) {
     const std::optional<QString> chosen =
         chooser_ ? chooser_(parent, *this) : ShowPlatformOpenDialog(parent, *this);
-    if (!chosen || chosen->isEmpty())
-        return false;
+    if (!chosen || chosen->isEmpty()) return false;
     displayFileName_ = *chosen;
     fileName_ = QFile::encodeName(*chosen).toStdString();
     return true;
 }
 
-void TOpenDialog::SetChooser(FileChooser chooser) {
-    chooser_ = std::move(chooser);
-}
+void TOpenDialog::SetChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
 void ConfigureFileDialog(QFileDialog& fileDialog, const TOpenDialog& dialog) {
     fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
     fileDialog.setFileMode(QFileDialog::ExistingFile);
     fileDialog.setOption(QFileDialog::HideNameFilterDetails);
     fileDialog.setNameFilter(dialog.NameFilter());
-    if (!dialog.DisplayFileName().isEmpty())
-        fileDialog.selectFile(dialog.DisplayFileName());
+    if (!dialog.DisplayFileName().isEmpty()) fileDialog.selectFile(dialog.DisplayFileName());
 }
 
 std::optional<QString> ShowPlatformOpenDialog(QWidget* parent, const TOpenDialog& dialog) {
     QFileDialog fileDialog(parent);
     ConfigureFileDialog(fileDialog, dialog);
-    if (fileDialog.exec() != QDialog::Accepted)
-        return std::nullopt;
+    if (fileDialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = fileDialog.selectedFiles();
-    if (chosen.isEmpty())
-        return std::nullopt;
+    if (chosen.isEmpty()) return std::nullopt;
     return chosen.first();
 }

@@ -30,8 +30,7 @@ void TPageControl::tabRemoved(int index) {
 
 void TPageControl::changeEvent(QEvent* event) {
     QTabWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        FitTabs();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) FitTabs();
 }
 
 void TPageControl::resizeEvent(QResizeEvent* event) {
@@ -44,11 +43,9 @@ void TPageControl::FitTabs() {
     // room even with the narrowest padding.
     for (const bool condensed : {false, true}) {
         QFont tabFont = font();
-        if (condensed)
-            tabFont.setStretch(QFont::Condensed);
+        if (condensed) tabFont.setStretch(QFont::Condensed);
         tabBar()->setFont(tabFont);
-        if (FitPadding())
-            return;
+        if (FitPadding()) return;
     }
 }
 
@@ -59,10 +56,8 @@ bool TPageControl::FitPadding() {
     for (;;) {
         // Setting the style again has the tab bar measure its tabs afresh.
         tabs->setStyle(tabStyle_);
-        if (tabs->sizeHint().width() <= width())
-            return true;
-        if (padding <= kNarrowestPadding)
-            return false;
+        if (tabs->sizeHint().width() <= width()) return true;
+        if (padding <= kNarrowestPadding) return false;
         padding = std::max(kNarrowestPadding, padding - 2);
         tabStyle_->SetTabPadding(padding);
     }

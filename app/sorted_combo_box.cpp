@@ -32,20 +32,17 @@ TSortedComboBox::TSortedComboBox(QWidget* parent) : QComboBox(parent) {
     items->setSortRole(kSortKeyRole);
     connect(items, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex& parent, int first, int last) {
-                if (!parent.isValid())
-                    SortInserted(first, last);
+                if (!parent.isValid()) SortInserted(first, last);
             });
 }
 
 void TSortedComboBox::SortInserted(int first, int last) {
-    if (sorting_)
-        return;
+    if (sorting_) return;
     sorting_ = true;
     auto* items = qobject_cast<QStandardItemModel*>(model());
     for (int row = first; row <= last; ++row) {
         QStandardItem* item = items->item(row);
-        if (item)
-            item->setData(SortKey(item->text()), kSortKeyRole);
+        if (item) item->setData(SortKey(item->text()), kSortKeyRole);
     }
     // An item inserted before equal ones would land ahead of them; appending, as every filler
     // does, puts it after them.

@@ -10,7 +10,6 @@ TabPaddingStyle::TabPaddingStyle(QObject* parent)
 
 int TabPaddingStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const {
-    if (metric == PM_TabBarTabHSpace && padding_)
-        return *padding_;
+    if (metric == PM_TabBarTabHSpace && padding_) return *padding_;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }

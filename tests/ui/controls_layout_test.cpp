@@ -168,8 +168,7 @@ private slots:
         for (int page = 1; page <= 3; ++page) {
             QStringList expected;
             for (const ControlRow& row : kControls)
-                if (row.page == page)
-                    expected << QString::fromLatin1(row.name);
+                if (row.page == page) expected << QString::fromLatin1(row.name);
             QStringList actual;
             for (const QWidget* child :
                  form_->PageControl1->widget(page - 1)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -27,8 +27,7 @@ public:
     MessageBoxCloser() {
         connect(&poll_, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
+            if (!box || !box->isVisible()) return;
             shown.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
             box->done(QMessageBox::Ok);
         });
@@ -82,8 +81,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.OpenDialog1.SetChooser([&](QWidget*, const TOpenDialog&) -> std::optional<QString> {
-            if (standardError)
-                throw std::runtime_error(message.toStdString());
+            if (standardError) throw std::runtime_error(message.toStdString());
             throw 42;
         });
         MessageBoxCloser closer;
