@@ -1,7 +1,8 @@
 // Saves a picture of the window with a real file analysed on its first page:
-//   window_screenshot MEDIA_FILE OUTPUT.png [PAGE]
-// The file goes through the real media detector; only the file dialog is answered by the program.
-// PAGE (1 to 3) picks the page in front; the file page is the default.
+//   window_screenshot MEDIA_FILE OUTPUT.png [PAGE [DVD_IFO]]
+// The file goes through the real media detector; only the file dialogs are answered by the
+// program. PAGE (1 to 3) picks the page in front; the file page is the default. With DVD_IFO the
+// DVD page opens that volume and selects its first title.
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,12 +17,13 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() < 3 || arguments.size() > 4) {
-        std::fprintf(stderr, "usage: window_screenshot MEDIA_FILE OUTPUT.png [PAGE]\n");
+    if (arguments.size() < 3 || arguments.size() > 5) {
+        std::fprintf(stderr, "usage: window_screenshot MEDIA_FILE OUTPUT.png [PAGE [DVD_IFO]]\n");
         return 2;
     }
     const QString media = arguments[1];
-    const int page = arguments.size() == 4 ? arguments[3].toInt() : 1;
+    const int page = arguments.size() >= 4 ? arguments[3].toInt() : 1;
+    const QString dvd = arguments.size() == 5 ? arguments[4] : QString();
     if (page < 1 || page > 3) {
         std::fprintf(stderr, "window_screenshot: PAGE is 1, 2 or 3\n");
         return 2;
@@ -39,6 +41,12 @@ int main(int argc, char** argv) {
             status = 1;
         } else {
             form.btOpenFile->click();
+            if (!dvd.isEmpty()) {
+                form.OpenDialog2.SetChooser(
+                    [&](QWidget*, const TOpenDialog&) { return std::optional<QString>(dvd); });
+                form.btOpenDVD->click();
+                if (form.lbTitles->count() > 0) form.lbTitles->setCurrentRow(0);
+            }
             if (form.Lumora.Video().Codec.empty() && form.Lumora.AudioStreamCount() == 0)
                 std::fprintf(stderr, "window_screenshot: warning: the media detector found no stream in %s\n",
                              qPrintable(media));
