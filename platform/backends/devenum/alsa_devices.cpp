@@ -55,13 +55,7 @@ MemberList AlsaMembers(snd_pcm_stream_t stream) {
             if (snd_ctl_pcm_info(control.get(), pcmInfo.get()) < 0) continue;
             std::string name = CleanText(snd_pcm_info_get_name(pcmInfo.get()));
             name += " (" + cardName + ", hw:" + std::to_string(card) + "," + std::to_string(device) + ")";
-            DeviceMember member;
-            member.friendlyName = name;
-            member.clsid = CLSID_AudioDeviceFilter;
-            member.createFilter = [name](const IID& iid, void** out) {
-                return CreateDeviceFilter(name, iid, out);
-            };
-            members.push_back(std::move(member));
+            members.push_back(DeviceFilterMember(name, CLSID_AudioDeviceFilter));
         }
     }
     return members;

@@ -30,4 +30,12 @@ HRESULT CreateDeviceFilter(std::string name, const IID& iid, void** out) {
     return CreateComObject<DeviceFilter>(iid, out, std::move(name));
 }
 
+DeviceMember DeviceFilterMember(const std::string& name, const CLSID& clsid) {
+    DeviceMember member;
+    member.friendlyName = name;
+    member.clsid = clsid;
+    member.createFilter = [name](const IID& iid, void** out) { return CreateDeviceFilter(name, iid, out); };
+    return member;
+}
+
 }  // namespace lumora::devenum

@@ -3,11 +3,15 @@
 
 #include <string>
 
+#include "platform/backends/devenum/device_member.h"
 #include "platform/guid.h"
 #include "platform/hresult.h"
 
 namespace lumora::devenum {
 
 HRESULT CreateDeviceFilter(std::string name, const IID& iid, void** out);
+
+// A member of that name and class whose filter object is such a device filter.
+DeviceMember DeviceFilterMember(const std::string& name, const CLSID& clsid);
 
 }  // namespace lumora::devenum

@@ -19,14 +19,8 @@ MemberList DvbTunerMembers(const std::string& folder) {
             const DeviceNode node(path, false);
             dvb_frontend_info info{};
             if (!node.Control(FE_GET_INFO, &info)) continue;
-            std::string name = CleanDeviceText(std::string_view(info.name, sizeof info.name));
-            DeviceMember member;
-            member.friendlyName = name;
-            member.clsid = CLSID_TunerFilter;
-            member.createFilter = [name](const IID& iid, void** out) {
-                return CreateDeviceFilter(name, iid, out);
-            };
-            members.push_back(std::move(member));
+            const std::string name = CleanDeviceText(std::string_view(info.name, sizeof info.name));
+            members.push_back(DeviceFilterMember(name, CLSID_TunerFilter));
         }
     }
     return members;

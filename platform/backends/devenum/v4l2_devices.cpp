@@ -203,16 +203,9 @@ MemberList V4L2CaptureMembers(const std::string& folder) {
 
 MemberList V4L2TunerMembers(const std::string& folder) {
     MemberList members;
-    for (V4L2Device& device : ScanDevices(folder)) {
-        if (!(device.caps & V4L2_CAP_TUNER)) continue;
-        DeviceMember member;
-        member.friendlyName = device.card;
-        member.clsid = CLSID_TunerFilter;
-        member.createFilter = [name = device.card](const IID& iid, void** out) {
-            return CreateDeviceFilter(name, iid, out);
-        };
-        members.push_back(std::move(member));
-    }
+    for (const V4L2Device& device : ScanDevices(folder))
+        if (device.caps & V4L2_CAP_TUNER)
+            members.push_back(DeviceFilterMember(device.card, CLSID_TunerFilter));
     return members;
 }
 
