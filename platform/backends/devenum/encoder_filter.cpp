@@ -12,12 +12,12 @@ extern "C" {
 #include <utility>
 
 #include "platform/backends/devenum/av_options.h"
-#include "platform/backends/devenum/class_ids.h"
 #include "platform/backends/devenum/codec_members.h"
+#include "platform/backends/devenum/options_page.h"
 #include "platform/backends/devenum/options_source.h"
 #include "platform/base_filter.h"
-#include "platform/com.h"
 #include "platform/com_object.h"
+#include "platform/com_ptr.h"
 #include "platform/dialog_host.h"
 #include "platform/property_pages.h"
 #include "platform/vfw_dialogs.h"
@@ -96,16 +96,7 @@ public:
         return S_OK;
     }
 
-    HRESULT GetPages(CAUUID* pages) override {
-        if (!pages) return E_POINTER;
-        *pages = {};
-        if (!ClassHasOptions(codec_->priv_class)) return S_OK;
-        pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID)));
-        if (!pages->pElems) return E_OUTOFMEMORY;
-        pages->pElems[0] = CLSID_AVOptionsPage;
-        pages->cElems = 1;
-        return S_OK;
-    }
+    HRESULT GetPages(CAUUID* pages) override { return OptionsPageList(codec_->priv_class, pages); }
 
     HRESULT ShowDialog(int dialog, HWND owner) override {
         switch (dialog) {

@@ -9,13 +9,10 @@ extern "C" {
 #include <memory>
 #include <utility>
 
-#include "platform/backends/devenum/av_options.h"
-#include "platform/backends/devenum/class_ids.h"
+#include "platform/backends/devenum/options_page.h"
 #include "platform/backends/devenum/options_source.h"
 #include "platform/base_filter.h"
-#include "platform/com.h"
 #include "platform/com_object.h"
-#include "platform/property_pages.h"
 
 namespace lumora::devenum {
 
@@ -55,16 +52,7 @@ public:
         return S_OK;
     }
 
-    HRESULT GetPages(CAUUID* pages) override {
-        if (!pages) return E_POINTER;
-        *pages = {};
-        if (!ClassHasOptions(filter_->priv_class)) return S_OK;
-        pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID)));
-        if (!pages->pElems) return E_OUTOFMEMORY;
-        pages->pElems[0] = CLSID_AVOptionsPage;
-        pages->cElems = 1;
-        return S_OK;
-    }
+    HRESULT GetPages(CAUUID* pages) override { return OptionsPageList(filter_->priv_class, pages); }
 
     void* OptionsObject() override { return options_.get(); }
 

@@ -1,10 +1,11 @@
 #include "platform/backends/devenum/options_page.h"
 
 #include "platform/backends/devenum/av_options.h"
+#include "platform/backends/devenum/class_ids.h"
 #include "platform/backends/devenum/options_source.h"
+#include "platform/com.h"
 #include "platform/com_object.h"
 #include "platform/com_ptr.h"
-#include "platform/property_pages.h"
 
 namespace lumora::devenum {
 
@@ -40,5 +41,16 @@ private:
 }  // namespace
 
 HRESULT CreateAVOptionsPage(const IID& iid, void** out) { return CreateComObject<AVOptionsPage>(iid, out); }
+
+HRESULT OptionsPageList(const AVClass* optionsClass, CAUUID* pages) {
+    if (!pages) return E_POINTER;
+    *pages = {};
+    if (!ClassHasOptions(optionsClass)) return S_OK;
+    pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID)));
+    if (!pages->pElems) return E_OUTOFMEMORY;
+    pages->pElems[0] = CLSID_AVOptionsPage;
+    pages->cElems = 1;
+    return S_OK;
+}
 
 }  // namespace lumora::devenum

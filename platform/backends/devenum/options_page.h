@@ -3,9 +3,16 @@
 
 #include "platform/guid.h"
 #include "platform/hresult.h"
+#include "platform/property_pages.h"
+
+struct AVClass;
 
 namespace lumora::devenum {
 
 HRESULT CreateAVOptionsPage(const IID& iid, void** out);
+
+// GetPages of a filter object whose options have this class: the options page when the class or
+// one of its child classes has a user option, no page otherwise.
+HRESULT OptionsPageList(const AVClass* optionsClass, CAUUID* pages);
 
 }  // namespace lumora::devenum
