@@ -22,6 +22,13 @@ std::string FixedText(const uint8_t (&bytes)[N]) {
     return CleanDeviceText(std::string_view(reinterpret_cast<const char*>(bytes), N));
 }
 
+// What this node can do: drivers that tell the node's capabilities apart from the whole
+// device's report them in device_caps.
+uint32_t NodeCaps(const v4l2_capability& capability) {
+    return (capability.capabilities & V4L2_CAP_DEVICE_CAPS) ? capability.device_caps
+                                                            : capability.capabilities;
+}
+
 struct V4L2Device {
     std::string path;
     std::string card;
@@ -37,8 +44,7 @@ std::vector<V4L2Device> ScanDevices(const std::string& folder) {
         V4L2Device device;
         device.path = path;
         device.card = FixedText(capability.card);
-        device.caps = (capability.capabilities & V4L2_CAP_DEVICE_CAPS) ? capability.device_caps
-                                                                       : capability.capabilities;
+        device.caps = NodeCaps(capability);
         devices.push_back(std::move(device));
     }
     return devices;
@@ -49,8 +55,7 @@ bool CapturesVideo(uint32_t caps) { return caps & (V4L2_CAP_VIDEO_CAPTURE | V4L2
 uint32_t CaptureBufferType(const DeviceNode& node) {
     v4l2_capability capability{};
     if (!node.Control(VIDIOC_QUERYCAP, &capability)) return V4L2_BUF_TYPE_VIDEO_CAPTURE;
-    const uint32_t caps =
-        (capability.capabilities & V4L2_CAP_DEVICE_CAPS) ? capability.device_caps : capability.capabilities;
+    const uint32_t caps = NodeCaps(capability);
     return (caps & V4L2_CAP_VIDEO_CAPTURE) || !(caps & V4L2_CAP_VIDEO_CAPTURE_MPLANE)
                ? V4L2_BUF_TYPE_VIDEO_CAPTURE
                : V4L2_BUF_TYPE_VIDEO_CAPTURE_MPLANE;
