@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -17,24 +16,17 @@ namespace lumora::devenum {
 
 DeviceNode::DeviceNode(const std::string& path, bool writable) {
     const int flags = (writable ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    fd_ = ::open(path.c_str(), flags);
-    if (fd_ < 0) return;
+    fd_.Reset(::open(path.c_str(), flags));
+    if (!fd_.IsOpen()) return;
     struct stat status {};
-    if (::fstat(fd_, &status) != 0 || !S_ISCHR(status.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-}
-
-DeviceNode::~DeviceNode() {
-    if (fd_ >= 0) ::close(fd_);
+    if (::fstat(fd_.Get(), &status) != 0 || !S_ISCHR(status.st_mode)) fd_.Reset();
 }
 
 bool DeviceNode::Control(unsigned long request, void* argument) const {
-    if (fd_ < 0) return false;
+    if (!fd_.IsOpen()) return false;
     int result;
     do {
-        result = ::ioctl(fd_, request, argument);
+        result = ::ioctl(fd_.Get(), request, argument);
     } while (result < 0 && errno == EINTR);
     return result >= 0;
 }

@@ -4,24 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "platform/unique_fd.h"
+
 namespace lumora::devenum {
 
-// An open file descriptor, closed with the object.
+// An open device node, closed with the object.
 class DeviceNode {
 public:
     // Opens a character device with O_NONBLOCK (and read-write when `writable`); anything else,
     // a missing node or one without permission gives a closed node.
     DeviceNode(const std::string& path, bool writable);
-    ~DeviceNode();
-    DeviceNode(const DeviceNode&) = delete;
-    DeviceNode& operator=(const DeviceNode&) = delete;
 
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return fd_.IsOpen(); }
     // ioctl, repeated when a signal interrupted it; false on failure.
     bool Control(unsigned long request, void* argument) const;
 
 private:
-    int fd_ = -1;
+    UniqueFd fd_;
 };
 
 // Paths of the folder's entries named `prefix` followed by a decimal number, by that number.

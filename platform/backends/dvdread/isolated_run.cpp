@@ -9,27 +9,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/unique_fd.h"
+
 namespace lumora::dvdread {
 
 namespace {
-
-// A file descriptor that closes itself.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { Close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return fd_; }
-    void Close() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_;
-};
 
 // A child process that is killed and reaped unless it was reaped already.
 class Child {
@@ -108,16 +92,16 @@ std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
     const auto end = std::chrono::steady_clock::now() + deadline;
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
-    Descriptor in(ends[0]);
-    Descriptor out(ends[1]);
+    UniqueFd in(ends[0]);
+    UniqueFd out(ends[1]);
     const pid_t pid = ::fork();
     if (pid < 0) return std::nullopt;
     if (pid == 0) {
-        in.Close();
+        in.Reset();
         RunChild(work, out.Get());
     }
     Child child(pid);
-    out.Close();
+    out.Reset();
 
     std::vector<uint8_t> bytes;
     uint8_t buffer[65536];

@@ -69,13 +69,14 @@ std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path) {
     input->deadline_ = std::chrono::steady_clock::now() + kDeadline;
 
     // Non-blocking so that a FIFO or device cannot stall the open itself; refused right after.
-    input->fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (input->fd_ < 0) return nullptr;
+    input->fd_.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const int fd = input->fd_.Get();
+    if (fd < 0) return nullptr;
     struct stat status {};
-    if (::fstat(input->fd_, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
     input->size_ = status.st_size;
-    const int flags = ::fcntl(input->fd_, F_GETFL);
-    if (flags < 0 || ::fcntl(input->fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) return nullptr;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return nullptr;
 
     auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
     if (!buffer) return nullptr;
@@ -121,14 +122,14 @@ MediaInput::~MediaInput() {
         av_freep(&io_->buffer);
         avio_context_free(&io_);
     }
-    if (fd_ >= 0) ::close(fd_);
+    // fd_ closes after this, once libavformat is done with it.
 }
 
 int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
     auto* input = static_cast<MediaInput*>(opaque);
     if (input->PastDeadline()) return AVERROR_EXIT;
     for (;;) {
-        const ssize_t got = ::read(input->fd_, buffer, static_cast<size_t>(size));
+        const ssize_t got = ::read(input->fd_.Get(), buffer, static_cast<size_t>(size));
         if (got > 0) return static_cast<int>(got);
         if (got == 0) return AVERROR_EOF;
         if (errno != EINTR) return AVERROR(errno);
@@ -138,7 +139,7 @@ int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
 int64_t MediaInput::Seek(void* opaque, int64_t offset, int whence) {
     auto* input = static_cast<MediaInput*>(opaque);
     if (whence & AVSEEK_SIZE) return input->size_;
-    const off_t position = ::lseek(input->fd_, offset, whence & ~AVSEEK_FORCE);
+    const off_t position = ::lseek(input->fd_.Get(), offset, whence & ~AVSEEK_FORCE);
     return position < 0 ? AVERROR(errno) : position;
 }
 

@@ -10,6 +10,8 @@ extern "C" {
 #include <memory>
 #include <string>
 
+#include "platform/unique_fd.h"
+
 namespace lumora::ffmpeg {
 
 class MediaInput {
@@ -31,7 +33,7 @@ private:
     static int Interrupted(void* opaque);
     bool PastDeadline() const { return std::chrono::steady_clock::now() > deadline_; }
 
-    int fd_ = -1;
+    UniqueFd fd_;
     int64_t size_ = 0;
     std::chrono::steady_clock::time_point deadline_;
     AVIOContext* io_ = nullptr;
