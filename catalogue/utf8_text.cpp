@@ -2,48 +2,26 @@
 
 #include <cstdint>
 
+#include "platform/utf8.h"
+
 namespace {
 
 // Marks a byte that belongs to no well-formed character (above every code point).
 constexpr char32_t kStrayByte = 0x110000;
 
-// Decodes the character at `at`; advances `at`. Overlong forms, surrogates and values above
-// U+10FFFF are not characters.
+// Decodes the character at `at`; advances `at`.
 char32_t NextCharacter(std::string_view text, size_t& at) {
     const auto lead = static_cast<uint8_t>(text[at]);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    size_t length = 0;
-    char32_t value = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        value = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        value = lead & 0x07;
-    }
-    if (length == 0 || at + length > text.size()) {
+    const size_t length = Utf8SequenceLength(text, at);
+    if (length == 0) {
         ++at;
         return kStrayByte + lead;
     }
-    for (size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<uint8_t>(text[at + i]);
-        if ((byte & 0xC0) != 0x80) {
-            ++at;
-            return kStrayByte + lead;
-        }
-        value = value << 6 | (byte & 0x3F);
-    }
-    const bool overlong = (length == 3 && value < 0x800) || (length == 4 && value < 0x10000);
-    if (overlong || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
-        ++at;
-        return kStrayByte + lead;
-    }
+    // The lead byte's payload bits, by sequence length.
+    constexpr uint8_t kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t value = lead & kLeadBits[length];
+    for (size_t i = 1; i < length; ++i)
+        value = value << 6 | (static_cast<uint8_t>(text[at + i]) & 0x3F);
     at += length;
     return value;
 }
