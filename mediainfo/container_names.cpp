@@ -1,5 +1,7 @@
 #include "mediainfo/media_type_names.h"
 
+#include "platform/ascii.h"
+
 namespace {
 
 struct ContainerName {
@@ -28,13 +30,9 @@ constexpr ContainerName kContainerNames[] = {
 std::optional<std::string_view> ContainerNameForExtension(std::string_view fileName) {
     // '/' is an ordinary character here: only '.', '\\' and ':' end a name part.
     const size_t last = fileName.find_last_of(".\\:");
-    std::string extension;
-    if (last != std::string_view::npos && fileName[last] == '.') {
-        for (char c : fileName.substr(last)) {
-            if (c == '.') continue;
-            extension += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        }
-    }
+    const std::string extension = last != std::string_view::npos && fileName[last] == '.'
+                                      ? UpperAscii(fileName.substr(last + 1))
+                                      : std::string();
     for (const ContainerName& row : kContainerNames)
         if (row.extension == extension) return row.name;
     return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/ascii.h"
+
 namespace {
 
 struct FourCCName {
@@ -396,9 +398,7 @@ constexpr FourCCName kDescriptions[] = {
 }  // namespace
 
 std::string_view FourCCDescription(std::string_view compressionName) {
-    std::string key(compressionName);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const std::string key = LowerAscii(compressionName);
     for (const FourCCName& row : kDescriptions)
         if (row.key == key) return row.description;
     return "Unknown Codec";

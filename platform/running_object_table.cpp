@@ -5,16 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/ascii.h"
 #include "platform/com_object.h"
 #include "platform/com_ptr.h"
 
 namespace {
 
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+                      [](char x, char y) { return ToUpperAscii(x) == ToUpperAscii(y); });
 }
 
 bool SameName(IMoniker* a, IMoniker* b) { return a && b && a->IsEqual(b) == S_OK; }

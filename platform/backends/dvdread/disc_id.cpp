@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/ascii.h"
 #include "platform/backends/dvdread/dvd_volume.h"
-#include "platform/backends/dvdread/volume_location.h"
 
 namespace lumora::dvdread {
 

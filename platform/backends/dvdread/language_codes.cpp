@@ -1,5 +1,7 @@
 #include "platform/backends/dvdread/language_codes.h"
 
+#include "platform/ascii.h"
+
 namespace lumora::dvdread {
 
 namespace {
@@ -34,14 +36,12 @@ constexpr LanguageCode kLanguageCodes[] = {
     {"wo", 0x0488}, {"xh", 0x0434}, {"yi", 0x043D}, {"yo", 0x046A}, {"zh", 0x0804}, {"zu", 0x0435},
 };
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 uint32_t LocaleFromLanguageCode(std::string_view code) {
     if (code.size() != 2) return 0;
-    const char first = LowerAscii(code[0]);
-    const char second = LowerAscii(code[1]);
+    const char first = ToLowerAscii(code[0]);
+    const char second = ToLowerAscii(code[1]);
     for (const LanguageCode& entry : kLanguageCodes)
         if (entry.code[0] == first && entry.code[1] == second) return entry.lcid;
     return 0;

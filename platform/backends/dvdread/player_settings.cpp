@@ -2,15 +2,12 @@
 
 #include <cstdlib>
 
+#include "platform/ascii.h"
 #include "platform/backends/dvdread/language_codes.h"
 
 namespace lumora::dvdread {
 
 namespace {
-
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 WORD TwoLetters(const char (&letters)[2]) {
     return static_cast<WORD>(static_cast<uint8_t>(letters[0]) << 8 | static_cast<uint8_t>(letters[1]));
@@ -25,19 +22,19 @@ PlayerSettings PlayerSettingsFromLocaleName(std::string_view name) {
     const std::string_view head = name.substr(0, end);
     const size_t separator = head.find('_');
     const std::string_view language = head.substr(0, separator);
-    if (language.size() == 2 && IsLetter(language[0]) && IsLetter(language[1])) {
+    if (language.size() == 2 && IsAsciiLetter(language[0]) && IsAsciiLetter(language[1])) {
         const LCID locale = LocaleFromLanguageCode(language);
         if (locale != 0) {
-            settings.language[0] = Lower(language[0]);
-            settings.language[1] = Lower(language[1]);
+            settings.language[0] = ToLowerAscii(language[0]);
+            settings.language[1] = ToLowerAscii(language[1]);
             settings.languageLocale = locale;
         }
     }
     if (separator != std::string_view::npos) {
         const std::string_view territory = head.substr(separator + 1);
-        if (territory.size() == 2 && IsLetter(territory[0]) && IsLetter(territory[1])) {
-            settings.country[0] = Upper(territory[0]);
-            settings.country[1] = Upper(territory[1]);
+        if (territory.size() == 2 && IsAsciiLetter(territory[0]) && IsAsciiLetter(territory[1])) {
+            settings.country[0] = ToUpperAscii(territory[0]);
+            settings.country[1] = ToUpperAscii(territory[1]);
         }
     }
     return settings;

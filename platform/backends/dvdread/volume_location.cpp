@@ -3,6 +3,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/ascii.h"
+
 namespace lumora::dvdread {
 
 namespace fs = std::filesystem;
@@ -26,13 +28,6 @@ bool IsInfoFileName(const fs::path& file) {
 }
 
 }  // namespace
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 std::optional<fs::path> FindVideoTsFolder(std::string_view text) {
     if (text.empty()) return std::nullopt;

@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace lumora::dvdread {
@@ -12,8 +11,5 @@ namespace lumora::dvdread {
 // the folder itself, or for the volume folder that holds it. Nothing for anything else: a
 // missing path, another kind of file, an .ifo outside any VIDEO_TS.
 std::optional<std::filesystem::path> FindVideoTsFolder(std::string_view path);
-
-// ASCII letters upper-cased; other bytes (UTF-8 included) as they are.
-std::string UpperAscii(std::string_view text);
 
 }  // namespace lumora::dvdread
