@@ -153,40 +153,25 @@ private:
 
         video.Width = bmi.biWidth;
         video.Height = bmi.biHeight;
+        // The MPEG blocks give the compression's name as the codec, before the frame rate is asked
+        // for; the others give the FourCC and its description after it. A query that throws leaves
+        // the fields written so far.
         const std::string compression = CompressionName(bmi.biCompression);
-        switch (format) {
-            case VideoFormat::VideoInfo:
-                ReadFrameRate();
-                WriteFrameCount();
-                video.FourCC = compression;
-                video.Codec = FourCCDescription(compression);
-                video.BitRate = bitRate;
-                WriteRatioClass(bmi);
-                break;
-            case VideoFormat::VideoInfo2:
-                ReadFrameRate();
-                WriteFrameCount();
-                video.FourCC = compression;
-                video.Codec = FourCCDescription(compression);
-                video.BitRate = bitRate;
-                WriteHeaderAspect(header2);
-                video.BitRate = bitRate;
-                break;
-            case VideoFormat::MPEGVideo:
-                video.Codec = compression;
-                ReadFrameRate();
-                video.BitRate = bitRate;
-                WriteFrameCount();
-                WriteRatioClass(bmi);
-                break;
-            case VideoFormat::MPEG2Video:
-                video.Codec = compression;
-                ReadFrameRate();
-                WriteFrameCount();
-                video.BitRate = bitRate;
-                WriteRatioClass(bmi);
-                break;
+        const bool mpeg = format == VideoFormat::MPEGVideo || format == VideoFormat::MPEG2Video;
+        if (mpeg) video.Codec = compression;
+        ReadFrameRate();
+        WriteFrameCount();
+        if (!mpeg) {
+            video.FourCC = compression;
+            video.Codec = FourCCDescription(compression);
         }
+        video.BitRate = bitRate;
+        // Only a plain VIDEOINFOHEADER2 has its stated aspect ratio shown; the others name the
+        // picture's shape.
+        if (format == VideoFormat::VideoInfo2)
+            WriteHeaderAspect(header2);
+        else
+            WriteRatioClass(bmi);
     }
 
     void ReadFrameRate() {
