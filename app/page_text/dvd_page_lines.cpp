@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr ULONG kMaxAudioStreams = 8;
-constexpr ULONG kMaxSubpictureStreams = 32;
-
 std::string Number(uint64_t value) { return std::to_string(value); }
 
 std::string Language(LCID locale) { return std::string(LanguageName(static_cast<int32_t>(locale))); }
@@ -45,7 +42,8 @@ std::string DvdAudioFormatName(DVD_AUDIO_FORMAT format) {
 
 std::vector<std::string> DvdAudioLines(const DVD_TitleAttributes& attributes) {
     std::vector<std::string> lines;
-    const ULONG count = std::min(attributes.ulNumberOfAudioStreams, kMaxAudioStreams);
+    const ULONG count =
+        std::min<ULONG>(attributes.ulNumberOfAudioStreams, std::size(attributes.AudioAttributes));
     for (ULONG k = 0; k < count; ++k) {
         const DVD_AudioAttributes& audio = attributes.AudioAttributes[k];
         lines.push_back(DvdAudioFormatName(audio.AudioFormat) + " - " + Number(audio.bNumberOfChannels) +
@@ -56,7 +54,8 @@ std::vector<std::string> DvdAudioLines(const DVD_TitleAttributes& attributes) {
 
 std::vector<std::string> DvdSubtitleLines(const DVD_TitleAttributes& attributes) {
     std::vector<std::string> lines;
-    const ULONG count = std::min(attributes.ulNumberOfSubpictureStreams, kMaxSubpictureStreams);
+    const ULONG count =
+        std::min<ULONG>(attributes.ulNumberOfSubpictureStreams, std::size(attributes.SubpictureAttributes));
     for (ULONG k = 0; k < count; ++k)
         lines.push_back(Language(attributes.SubpictureAttributes[k].Language));
     return lines;

@@ -115,7 +115,8 @@ public:
         if (!streamsAvailable || !currentStream) return E_POINTER;
         if (!Volume()) return E_FAIL;
         const TitleFacts* title = PlayingTitle();
-        *streamsAvailable = title ? title->audioStreams : Volume()->facts.menuAudioStreams;
+        *streamsAvailable =
+            title ? title->attributes.ulNumberOfAudioStreams : Volume()->facts.menuAudioStreams;
         *currentStream = 0;
         return S_OK;
     }
@@ -124,7 +125,8 @@ public:
         if (!streamsAvailable || !currentStream || !isDisabled) return E_POINTER;
         if (!Volume()) return E_FAIL;
         const TitleFacts* title = PlayingTitle();
-        *streamsAvailable = title ? title->subpictureStreams : Volume()->facts.menuSubpictureStreams;
+        *streamsAvailable =
+            title ? title->attributes.ulNumberOfSubpictureStreams : Volume()->facts.menuSubpictureStreams;
         *currentStream = 0;
         *isDisabled = 1;
         return S_OK;

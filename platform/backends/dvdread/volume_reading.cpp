@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #include "platform/backends/dvdread/disc_id.h"
 #include "platform/backends/dvdread/dvd_volume.h"
@@ -12,8 +13,8 @@ namespace lumora::dvdread {
 
 namespace {
 
-constexpr ULONG kMaxAudioStreams = 8;
-constexpr ULONG kMaxSubpictureStreams = 32;
+constexpr ULONG kMaxAudioStreams = std::extent_v<decltype(DVD_TitleAttributes::AudioAttributes)>;
+constexpr ULONG kMaxSubpictureStreams = std::extent_v<decltype(DVD_TitleAttributes::SubpictureAttributes)>;
 constexpr uint32_t kMagic = 0x4C445644;  // "DVDL"
 // Spinning up a drive may take a while; a FIFO or a stuck library must not block for ever.
 constexpr std::chrono::seconds kDeadline{20};
@@ -61,13 +62,12 @@ TitleFacts ReadTitle(DvdVolume& volume, uint32_t number) {
                                : application == 1 ? DVD_AppMode_Karaoke
                                                   : DVD_AppMode_Other;
     title.attributes.VideoAttributes = ToVideoAttributes(set.vts_video_attr);
-    title.audioStreams = std::min<ULONG>(set.nr_of_vts_audio_streams, kMaxAudioStreams);
-    title.attributes.ulNumberOfAudioStreams = title.audioStreams;
-    for (ULONG i = 0; i < title.audioStreams; ++i)
+    title.attributes.ulNumberOfAudioStreams = std::min<ULONG>(set.nr_of_vts_audio_streams, kMaxAudioStreams);
+    for (ULONG i = 0; i < title.attributes.ulNumberOfAudioStreams; ++i)
         title.attributes.AudioAttributes[i] = ToAudioAttributes(set.vts_audio_attr[i]);
-    title.subpictureStreams = std::min<ULONG>(set.nr_of_vts_subp_streams, kMaxSubpictureStreams);
-    title.attributes.ulNumberOfSubpictureStreams = title.subpictureStreams;
-    for (ULONG i = 0; i < title.subpictureStreams; ++i)
+    title.attributes.ulNumberOfSubpictureStreams =
+        std::min<ULONG>(set.nr_of_vts_subp_streams, kMaxSubpictureStreams);
+    for (ULONG i = 0; i < title.attributes.ulNumberOfSubpictureStreams; ++i)
         title.attributes.SubpictureAttributes[i] = ToSubpictureAttributes(set.vts_subp_attr[i]);
     const TitleTime time = ToTitleTime(data->entryChain->playback_time);
     title.totalTime = time.time;

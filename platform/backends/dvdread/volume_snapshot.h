@@ -31,8 +31,6 @@ struct TitleFacts {
     DVD_HMSF_TIMECODE totalTime;
     ULONG timeCodeFlags;
     ULONG userOperations;
-    ULONG audioStreams;
-    ULONG subpictureStreams;
 };
 
 static_assert(std::is_trivially_copyable_v<VolumeFacts> && std::is_trivially_copyable_v<TitleFacts>);
