@@ -7,13 +7,18 @@
 
 namespace {
 
+// The filter object of the category's member of that name; null when there is none. The
+// enumeration is over before the filter is used.
+ComPtr<IBaseFilter> FilterNamed(const GUID& category, const std::string& name) {
+    ComPtr<IBaseFilter> filter;
+    const TKxSysDevEnum enumerator(category);
+    enumerator.CreateEntryFilter(enumerator.FindEntry(name), filter);
+    return filter;
+}
+
 bool HasSettings(const GUID& category, const std::string& name, TSettingsDialogKind kind) {
     try {
-        ComPtr<IBaseFilter> filter;
-        {
-            const TKxSysDevEnum enumerator(category);
-            enumerator.CreateEntryFilter(enumerator.FindEntry(name), filter);
-        }
+        const ComPtr<IBaseFilter> filter = FilterNamed(category, name);
         return HasSettingsDialog(filter.Get(), kind);
     } catch (...) {
         return false;
@@ -22,11 +27,7 @@ bool HasSettings(const GUID& category, const std::string& name, TSettingsDialogK
 
 void ShowSettings(const GUID& category, const std::string& name, TSettingsDialogKind kind) {
     try {
-        ComPtr<IBaseFilter> filter;
-        {
-            const TKxSysDevEnum enumerator(category);
-            enumerator.CreateEntryFilter(enumerator.FindEntry(name), filter);
-        }
+        const ComPtr<IBaseFilter> filter = FilterNamed(category, name);
         ShowSettingsDialog(nullptr, filter.Get(), kind);
     } catch (...) {
         // Nothing is reported: a missing codec simply shows no dialog.
