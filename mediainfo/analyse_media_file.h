@@ -2,11 +2,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class TKxLumora;
 
 inline constexpr char kFileNotFoundMarker[] = "FILE NOT FOUND";
 inline constexpr char kErrorMarker[] = "ERROR";
+
+// Whether a VideoMajorType is one of the two failure markers.
+inline bool IsFailureMarker(std::string_view videoMajorType) {
+    return videoMajorType == kFileNotFoundMarker || videoMajorType == kErrorMarker;
+}
 
 // Writes what the detector tells of the file into the component: the container name, the
 // type names, the video description and one audio entry per audio stream. A missing file

@@ -14,8 +14,7 @@ int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files) {
         lumora.ReadFileInfo();
         for (const std::string& line : FilePageLines(lumora))
             std::printf("%s\n", line.c_str());
-        const std::string& marker = lumora.VideoMajorType();
-        if (marker == kFileNotFoundMarker || marker == kErrorMarker) status = kExitFailed;
+        if (IsFailureMarker(lumora.VideoMajorType())) status = kExitFailed;
     }
     return status;
 }

@@ -33,7 +33,6 @@ std::vector<std::string> FilePageLines(const TKxLumora& lumora) {
                                       "BPS: " + audio.BitsPerSample,
                                   });
     }
-    const std::string& marker = lumora.VideoMajorType();
-    if (marker == kFileNotFoundMarker || marker == kErrorMarker) lines.push_back(marker);
+    if (IsFailureMarker(lumora.VideoMajorType())) lines.push_back(lumora.VideoMajorType());
     return lines;
 }
