@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The first `count` characters (code points) of the text; never cuts inside a character. A byte
 // that starts no well-formed character counts as one character.

@@ -3,8 +3,7 @@
 
 #include <cstddef>
 
-struct HWND__;
-using HWND = HWND__*;
+#include "platform/window_handle.h"
 
 // Makes the window (left 0, top 0, width 0, height 0, hidden) and returns its handle; null when
 // none can be made. Without an installed host the handle is a unique token with no window behind.

@@ -8,7 +8,6 @@
 #include "platform/hresult.h"
 
 struct AVFormatContext;
-struct AVStream;
 
 namespace lumora::ffmpeg {
 
