@@ -262,7 +262,8 @@ std::string SelectedName(const QComboBox* list) {
     return index < 0 ? std::string() : list->itemText(index).toStdString();
 }
 
-// Appends the names (the list sorts them itself) and selects the first item when there is one.
+// Appends the names (a sorted list puts them in its order) and selects the first item when there
+// is one.
 bool FillList(QComboBox* list, const std::vector<std::string>& names) {
     QStringList items;
     items.reserve(static_cast<qsizetype>(names.size()));
@@ -272,6 +273,12 @@ bool FillList(QComboBox* list, const std::vector<std::string>& names) {
     if (list->count() == 0) return false;
     list->setCurrentIndex(0);
     return true;
+}
+
+// No items and no text, not even text the user typed.
+void Empty(QComboBox* box) {
+    box->clear();
+    box->clearEditText();
 }
 
 }  // namespace
@@ -337,10 +344,8 @@ void TForm1::btOpenDVDClick(QObject*) {
     Lumora.ReadDVDInfo();
     // The boxes must not go on showing a title of the volume that is no longer open.
     edVideo->clear();
-    for (QComboBox* box : {cbAudio, cbSubtitles}) {
-        box->clear();
-        box->clearEditText();
-    }
+    Empty(cbAudio);
+    Empty(cbSubtitles);
     lbTitles->clear();
     const TKx_DVD_Titles& titles = Lumora.DVDInfo().Titles;
     QStringList lines;
@@ -352,18 +357,12 @@ void TForm1::btOpenDVDClick(QObject*) {
 void TForm1::lbTitlesClick(QObject*) {
     const QList<QListWidgetItem*> selected = lbTitles->selectedItems();
     if (selected.isEmpty()) return;
-    for (QComboBox* box : {cbAudio, cbSubtitles}) {
-        box->clear();
-        box->clearEditText();
-    }
+    Empty(cbAudio);
+    Empty(cbSubtitles);
     const TKx_DVD_TitleInfo& title = Lumora.DVDInfo().Titles.Items(lbTitles->row(selected.first()));
     edVideo->setText(QString::fromStdString(DvdVideoLine(title.TitleAttributes)));
-    for (const std::string& line : DvdAudioLines(title.TitleAttributes))
-        cbAudio->addItem(QString::fromStdString(line));
-    if (cbAudio->count() > 0) cbAudio->setCurrentIndex(0);
-    for (const std::string& line : DvdSubtitleLines(title.TitleAttributes))
-        cbSubtitles->addItem(QString::fromStdString(line));
-    if (cbSubtitles->count() > 0) cbSubtitles->setCurrentIndex(0);
+    FillList(cbAudio, DvdAudioLines(title.TitleAttributes));
+    FillList(cbSubtitles, DvdSubtitleLines(title.TitleAttributes));
 }
 
 void TForm1::btOpenFileClick(QObject*) {
