@@ -52,7 +52,8 @@ TEST_P(AuthoredVolume, TitlesMatchLsdvd) {
 
 TEST_P(AuthoredVolume, LumoraInfoPrintsThePageLines) {
     const fs::path volume = Volume(GetParam());
-    const CommandResult result = RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(volume.string()));
+    const CommandResult result =
+        RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(volume.string()));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "") << "nothing but the lines: libdvdread's notes are silenced";
     EXPECT_EQ(result.out, ExpectedDvdOutput(Lsdvd(volume), volume / "VIDEO_TS"));
@@ -131,7 +132,7 @@ TEST_F(DvdVolumes, VolumeFactsComeFromTheVideoManagerAndTheLocale) {
     EXPECT_EQ(dvd.SPRMs[0], 'r' << 8 | 'u');
     EXPECT_EQ(dvd.SPRMs[12], 'R' << 8 | 'U');
 
-    const std::string decoders = RunCommand("ffmpeg -hide_banner -decoders").out;
+    const std::string decoders = RunCapturing("ffmpeg -hide_banner -decoders").out;
     const auto has = [&](const char* name) {
         return decoders.find(std::string(" ") + name + " ") != std::string::npos;
     };
@@ -179,9 +180,9 @@ TEST_F(DvdVolumes, HoursMinutesSecondsAndFramesOfALongTitle) {
     const TKxDVDInfo& dvd = Read(lumora, copy.VideoTs() / "VIDEO_TS.IFO");
     ASSERT_EQ(dvd.Titles.Count(), 4);
     ExpectTitleMatchesLsdvd(expected[0], dvd.Titles.Items(0), copy.VideoTs());
-    EXPECT_EQ(
-        RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(copy.Root().string())).out.substr(0, 22),
-        "Глава 1  [1:5:3]\n");
+    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string()))
+                  .out.substr(0, 22),
+              "Глава 1  [1:5:3]\n");
 }
 
 TEST_F(DvdVolumes, ABrokenTitleSetLeavesTheOtherTitlesIntact) {
@@ -213,7 +214,8 @@ TEST_F(DvdVolumes, TheBackupIfoStandsInForAnUnreadableOne) {
     fs::remove(copy.VideoTs() / "VTS_01_0.IFO");
     const std::string expected =
         ExpectedDvdOutput(Lsdvd(Volume("ntsc_mixed")), Volume("ntsc_mixed") / "VIDEO_TS");
-    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(copy.Root().string())).out, expected);
+    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string())).out,
+              expected);
 }
 
 TEST_F(DvdVolumes, ASecondVolumeReplacesTheFirstsTitles) {
@@ -247,7 +249,8 @@ TEST_F(DvdVolumes, WhatIsNoVolumeGivesNoTitles) {
         EXPECT_EQ(dvd.Titles.Count(), 0);
         EXPECT_EQ(dvd.NumberOfTitles, 0u) << "not the previous volume's count";
 
-        const CommandResult result = RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(path.string()));
+        const CommandResult result =
+            RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path.string()));
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;

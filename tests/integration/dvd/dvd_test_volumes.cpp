@@ -29,8 +29,8 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
         }
     }
     if (!fs::exists(marker)) {
-        const CommandResult made =
-            RunCommand(Quote(LUMORA_DVD_VOLUME_SCRIPT) + " " + Quote(folder.string()) + arguments);
+        const CommandResult made = RunCapturing(ShellQuote(LUMORA_DVD_VOLUME_SCRIPT) + " " +
+                                                ShellQuote(folder.string()) + arguments);
         if (made.status != 0 || !fs::exists(marker)) {
             if (why) *why = "authoring the DVD volumes failed: " + made.err;
             return std::nullopt;
@@ -41,13 +41,13 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
 
 }  // namespace
 
-CommandResult RunCommand(const std::string& commandLine) {
+CommandResult RunCapturing(const std::string& commandLine) {
     char errName[] = "/tmp/lumora_dvd_test_err_XXXXXX";
     const int errFile = mkstemp(errName);
     CommandResult result;
     if (errFile < 0) return result;
     close(errFile);
-    FILE* pipe = popen((commandLine + " 2>" + Quote(errName)).c_str(), "r");
+    FILE* pipe = popen((commandLine + " 2>" + ShellQuote(errName)).c_str(), "r");
     if (pipe) {
         char buffer[4096];
         size_t got;
@@ -60,15 +60,6 @@ CommandResult RunCommand(const std::string& commandLine) {
     unlink(errName);
     return result;
 }
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-bool HaveTool(const std::string& tool) { return RunCommand("command -v " + Quote(tool)).status == 0; }
 
 std::optional<fs::path> TestVolumes(std::string* why) {
     const fs::path folder = LUMORA_DVD_TEST_VOLUMES;
@@ -85,7 +76,7 @@ std::optional<fs::path> ManyTitlesVolume(int count, std::string* why) {
 }
 
 std::vector<LsdvdTitle> Lsdvd(const fs::path& volume) {
-    const CommandResult result = RunCommand("lsdvd -a -s -c -v " + Quote(volume.string()));
+    const CommandResult result = RunCapturing("lsdvd -a -s -c -v " + ShellQuote(volume.string()));
     std::vector<LsdvdTitle> titles;
     const std::regex titleLine(R"(^Title: (\d+), Length: (\d+):(\d+):(\d+)\.(\d+) Chapters: (\d+),.*)");
     const std::regex videoLine(
@@ -141,16 +132,8 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
     return value;
 }
 
-VolumeCopy::VolumeCopy(const fs::path& volume, const std::string& name) {
-    char pattern[] = "/tmp/lumora_dvd_copy_XXXXXX";
-    base_ = mkdtemp(pattern);
-    root_ = base_ / name;
+VolumeCopy::VolumeCopy(const fs::path& volume, const std::string& name) : root_(base_.Path() / name) {
     fs::copy(volume, root_, fs::copy_options::recursive);
-}
-
-VolumeCopy::~VolumeCopy() {
-    std::error_code error;
-    fs::remove_all(base_, error);
 }
 
 uint32_t ExpectedLocale(const std::string& code) {

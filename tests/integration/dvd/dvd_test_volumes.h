@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/media_tools.h"
+#include "tests/support/temp_dir.h"
+
 namespace lumora::testing {
 
 struct CommandResult {
@@ -16,9 +19,7 @@ struct CommandResult {
 };
 
 // Runs a shell command line; standard output and standard error are captured.
-CommandResult RunCommand(const std::string& commandLine);
-std::string Quote(const std::string& text);
-bool HaveTool(const std::string& tool);
+CommandResult RunCapturing(const std::string& commandLine);
 
 // The folder holding pal_mixed, ntsc_mixed and pal_silent, authored on first use; nothing when
 // a tool is missing (the reason in *why).
@@ -59,7 +60,6 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
 class VolumeCopy {
 public:
     VolumeCopy(const std::filesystem::path& volume, const std::string& name);
-    ~VolumeCopy();
     VolumeCopy(const VolumeCopy&) = delete;
     VolumeCopy& operator=(const VolumeCopy&) = delete;
 
@@ -67,7 +67,7 @@ public:
     std::filesystem::path VideoTs() const { return root_ / "VIDEO_TS"; }
 
 private:
-    std::filesystem::path base_;
+    TempDir base_;
     std::filesystem::path root_;
 };
 

@@ -18,7 +18,7 @@ protected:
     }
 
     static CommandResult Info(const std::string& path) {
-        return RunCommand("timeout 60 " + Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(path));
+        return RunCapturing("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path));
     }
 
     static inline std::optional<fs::path> volumes_;
@@ -63,17 +63,17 @@ TEST_F(LumoraInfoDvd, NoVobIsOpened) {
         fs::remove(entry.path());
         ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
     }
-    const CommandResult result =
-        RunCommand("timeout 20 " + Quote(LUMORA_INFO_BINARY) + " --dvd " + Quote(copy.Root().string()));
+    const CommandResult result = RunCapturing("timeout 20 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " +
+                                              ShellQuote(copy.Root().string()));
     EXPECT_EQ(result.status, 0) << "124 means a VOB was opened";
     EXPECT_EQ(result.out, Info((*volumes_ / "pal_mixed").string()).out);
 }
 
 TEST_F(LumoraInfoDvd, UsageErrors) {
-    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd").status, 2);
-    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd a --dvd b").status, 2);
-    EXPECT_EQ(RunCommand(Quote(LUMORA_INFO_BINARY) + " --dvd a file.avi").status, 2);
-    const CommandResult help = RunCommand(Quote(LUMORA_INFO_BINARY) + " --help");
+    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd").status, 2);
+    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a --dvd b").status, 2);
+    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a file.avi").status, 2);
+    const CommandResult help = RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --help");
     EXPECT_NE(help.out.find("--dvd PATH"), std::string::npos);
 }
 
