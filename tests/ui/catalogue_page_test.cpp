@@ -14,28 +14,17 @@
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/lumora_demo_unit.h"
 #include "app/page_text/drop_down_order.h"
+#include "tests/support/widget_texts.h"
 #include "tests/unit/catalogue/fakes.h"
 
 using fakes::FakeFilter;
 using fakes::FakePlatform;
 using fakes::Named;
 using fakes::RecordingHost;
+using lumora::testing::Items;
+using lumora::testing::Texts;
 
 namespace {
-
-QStringList Items(const QComboBox& box) {
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items << box.itemText(i);
-    return items;
-}
-
-QStringList Texts(const std::vector<std::string>& names) {
-    QStringList texts;
-    for (const std::string& name : names)
-        texts << QString::fromStdString(name);
-    return texts;
-}
 
 // Hands the next modal window to `inspect`, then closes it.
 void CloseNextModal(std::function<void(QWidget*)> inspect) {

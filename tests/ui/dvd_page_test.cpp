@@ -10,6 +10,7 @@
 
 #include "app/lumora_demo_unit.h"
 #include "tests/support/fake_dvd_navigator.h"
+#include "tests/support/widget_texts.h"
 
 using namespace lumora::testing;
 
@@ -17,20 +18,6 @@ namespace {
 
 const QString kPath = QStringLiteral("/media/disc/VIDEO_TS/VIDEO_TS.IFO");
 const QString kOtherPath = QStringLiteral("/media/other/VIDEO_TS/VTS_01_0.IFO");
-
-QStringList Items(const QListWidget& list) {
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines << list.item(i)->text();
-    return lines;
-}
-
-QStringList Items(const QComboBox& box) {
-    QStringList lines;
-    for (int i = 0; i < box.count(); ++i)
-        lines << box.itemText(i);
-    return lines;
-}
 
 std::vector<FakeDvdTitle> ThreeTitles() {
     return {

@@ -12,6 +12,7 @@
 #include "app/lumora_demo_unit.h"
 #include "app/page_text/file_page_lines.h"
 #include "tests/support/fake_media_detector.h"
+#include "tests/support/widget_texts.h"
 
 using namespace lumora::testing;
 
@@ -33,20 +34,6 @@ FakeStream Audio(WORD tag, WORD channels, DWORD sampleRate, WORD bits, DWORD byt
     FakeStream stream = WaveStream(tag, channels, sampleRate, bits, bytesPerSecond);
     stream.length = length;
     return stream;
-}
-
-QStringList Lines(const QListWidget& list) {
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i)
-        lines << list.item(i)->text();
-    return lines;
-}
-
-QStringList ExpectedLines(const TKxLumora& lumora) {
-    QStringList lines;
-    for (const std::string& line : FilePageLines(lumora))
-        lines << QString::fromStdString(line);
-    return lines;
 }
 
 }  // namespace
@@ -81,10 +68,10 @@ private slots:
 
         const QString video = VideoWithTwoAudioStreams(QStringLiteral("film.avi"));
         Choose(video);
-        const QStringList before = Lines(*form_->list);
+        const QStringList before = Items(*form_->list);
         answer_.reset();
         form_->btOpenFile->click();
-        QCOMPARE(Lines(*form_->list), before);
+        QCOMPARE(Items(*form_->list), before);
         QCOMPARE(form_->edFilename->text(), video);
         QCOMPARE(form_->Lumora.FileName(), video.toStdString());
         QCOMPARE(OpenedPaths().size(), size_t{1});
@@ -97,9 +84,9 @@ private slots:
         QCOMPARE(form_->Lumora.FileName(), video.toStdString());
         QCOMPARE(OpenedPaths(), std::vector<std::string>{video.toStdString()});
 
-        const QStringList lines = Lines(*form_->list);
+        const QStringList lines = Items(*form_->list);
         QCOMPARE(lines.size(), 28);
-        QCOMPARE(lines, ExpectedLines(form_->Lumora));
+        QCOMPARE(lines, Texts(FilePageLines(form_->Lumora)));
         QCOMPARE(lines[0], QStringLiteral("********* ВИДЕО *********"));
         QCOMPARE(lines[2], QStringLiteral("Длина: 00:03"));
         QCOMPARE(lines[3], QStringLiteral("Ширина: 640"));
@@ -125,7 +112,7 @@ private slots:
         const QString path = MakeFile(QStringLiteral("ntsc.avi"));
         script_.streams = {Video(720, 480, "DX50", 0, 30000.0 / 1001.0, 10)};
         Choose(path);
-        QCOMPARE(Lines(*form_->list).value(7), QStringLiteral("Частота кадров: 29,97002997003"));
+        QCOMPARE(Items(*form_->list).value(7), QStringLiteral("Частота кадров: 29,97002997003"));
     }
 
     void secondFileReplacesEveryLine() {
@@ -133,9 +120,9 @@ private slots:
         const QString second = MakeFile(QStringLiteral("second.avi"));
         script_.streams = {Video(320, 240, "DIVX", 800000, 30, 4), Audio(kMp3, 2, 44100, 0, 16000, 4)};
         Choose(second);
-        const QStringList lines = Lines(*form_->list);
+        const QStringList lines = Items(*form_->list);
         QCOMPARE(lines.size(), 19);
-        QCOMPARE(lines, ExpectedLines(form_->Lumora));
+        QCOMPARE(lines, Texts(FilePageLines(form_->Lumora)));
         QCOMPARE(lines[3], QStringLiteral("Ширина: 320"));
         QVERIFY(!lines.contains(QStringLiteral("Ширина: 640")));
         QVERIFY(!lines.contains(QStringLiteral("Аудио #2")));
@@ -148,7 +135,7 @@ private slots:
         const QString song = MakeFile(QStringLiteral("song.wav"));
         script_.streams = {Audio(kPcm, 2, 44100, 16, 176400, 61)};
         Choose(song);
-        const QStringList lines = Lines(*form_->list);
+        const QStringList lines = Items(*form_->list);
         QCOMPARE(lines.mid(0, 10),
                  (QStringList{"********* ВИДЕО *********", "Кодек: ", "Длина: ", "Ширина: 0", "Высота: 0",
                               "FOURCC: ", "Отношение сторон: ", "Частота кадров: 0", "Битрейт: 0",
@@ -172,7 +159,7 @@ private slots:
         const QString broken = exists ? MakeFile(QStringLiteral("broken.mkv")) : folder_.filePath("gone.mkv");
         script_.openResult = E_FAIL;
         Choose(broken);
-        const QStringList lines = Lines(*form_->list);
+        const QStringList lines = Items(*form_->list);
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines.last(), marker);
         QCOMPARE(lines[1], QStringLiteral("Кодек: "));

@@ -5,17 +5,9 @@
 
 #include "app/lumora_demo_unit.h"
 #include "app/sorted_combo_box.h"
+#include "tests/support/widget_texts.h"
 
-namespace {
-
-QStringList Items(const QComboBox& box) {
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items << box.itemText(i);
-    return items;
-}
-
-}  // namespace
+using lumora::testing::Items;
 
 class SortedComboBoxTest : public QObject {
     Q_OBJECT
