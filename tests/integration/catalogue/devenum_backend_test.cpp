@@ -18,24 +18,13 @@
 #include "platform/devenum.h"
 #include "platform/property_bag.h"
 #include "platform/property_pages.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace lumora::devenum;
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "lumora-devenum-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using lumora::testing::TempDir;
 
 TEST(DevenumBackend, EnumeratorMonikersAndBagsFollowTheRules) {
     ComPtr<ICreateDevEnum> devEnum;
@@ -118,7 +107,7 @@ TEST(DevenumBackend, FilterObjectsOfferOnlyTheSettingsTheyHave) {
 }
 
 TEST(DevenumBackend, DeviceScansSkipWhatIsNoDeviceAndNeverBlock) {
-    TempFolder folder;
+    TempDir folder;
     std::ofstream(folder.Path() / "video0") << "not a device";
     std::ofstream(folder.Path() / "video1x") << "not numbered";
     ASSERT_EQ(mkfifo((folder.Path() / "video2").c_str(), 0600), 0);  // opening a FIFO could block
