@@ -21,7 +21,6 @@ public:
     TOpenDialog(QString filterName, QStringList patterns);
 
     const QString& FilterName() const { return filterName_; }
-    const QStringList& Patterns() const { return patterns_; }
     // "Name (pattern pattern …)", the form the file dialogs take.
     QString NameFilter() const;
 

@@ -44,8 +44,8 @@ std::vector<uint8_t> ReadInfoFileHead(dvd_reader_t* reader, int titleSet, uint64
     return head;
 }
 
-DvdVolume::DvdVolume(std::filesystem::path folder, ReaderHandle reader, IfoHandle videoManager)
-    : folder_(std::move(folder)), reader_(std::move(reader)), videoManager_(std::move(videoManager)) {
+DvdVolume::DvdVolume(ReaderHandle reader, IfoHandle videoManager)
+    : reader_(std::move(reader)), videoManager_(std::move(videoManager)) {
     resolutions_.assign(TitleCount(), Resolution::Unknown);
     titles_.resize(TitleCount());
 }
@@ -57,7 +57,7 @@ std::unique_ptr<DvdVolume> DvdVolume::Open(const std::filesystem::path& videoTs)
     IfoHandle videoManager(ifoOpen(reader.get(), 0));
     if (!videoManager || !videoManager->vmgi_mat || !videoManager->tt_srpt) return nullptr;
     if (videoManager->tt_srpt->nr_of_srpts > 0 && !videoManager->tt_srpt->title) return nullptr;
-    return std::unique_ptr<DvdVolume>(new DvdVolume(videoTs, std::move(reader), std::move(videoManager)));
+    return std::unique_ptr<DvdVolume>(new DvdVolume(std::move(reader), std::move(videoManager)));
 }
 
 uint32_t DvdVolume::TitleCount() const { return videoManager_->tt_srpt->nr_of_srpts; }

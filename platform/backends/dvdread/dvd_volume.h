@@ -41,7 +41,6 @@ public:
     // Null when the folder holds no readable video manager IFO with a title table.
     static std::unique_ptr<DvdVolume> Open(const std::filesystem::path& videoTs);
 
-    const std::filesystem::path& Folder() const { return folder_; }
     dvd_reader_t* Reader() const { return reader_.get(); }
     // vmgi_mat and tt_srpt are present.
     const ifo_handle_t& VideoManager() const { return *videoManager_; }
@@ -52,12 +51,11 @@ public:
     const TitleData* Title(uint32_t title);
 
 private:
-    DvdVolume(std::filesystem::path folder, ReaderHandle reader, IfoHandle videoManager);
+    DvdVolume(ReaderHandle reader, IfoHandle videoManager);
     const ifo_handle_t* TitleSet(unsigned number);
 
     enum class Resolution : uint8_t { Unknown, Sound, Broken };
 
-    std::filesystem::path folder_;
     ReaderHandle reader_;
     IfoHandle videoManager_;
     std::array<IfoHandle, 100> titleSets_;
