@@ -1,5 +1,7 @@
 #include "mediainfo/media_type_names.h"
 
+#include "platform/media_uuids.h"
+
 namespace {
 
 struct GuidName {
@@ -9,29 +11,21 @@ struct GuidName {
 };
 
 constexpr GuidName kMajorTypes[] = {
-    {MakeGuid("{0482DEE1-7817-11CF-8A03-00AA006ECB65}"), "AnalogAudio",
-     TypeTarget::Audio},  // MEDIATYPE_AnalogAudio
-    {MakeGuid("{0482DDE1-7817-11CF-8A03-00AA006ECB65}"), "Analogvideo",
-     TypeTarget::Audio},  // MEDIATYPE_AnalogVideo
-    {MakeGuid("{73647561-0000-0010-8000-00AA00389B71}"), "Audio", TypeTarget::Audio},  // MEDIATYPE_Audio
-    {MakeGuid("{670AEA80-3A82-11D0-B79B-00AA003767A7}"), "AUXLine21Data",
-     TypeTarget::Audio},  // MEDIATYPE_AUXLine21Data
-    {MakeGuid("{656C6966-0000-0010-8000-00AA00389B71}"), "File", TypeTarget::Other},  // MEDIATYPE_File
-    {MakeGuid("{73766169-0000-0010-8000-00AA00389B71}"), "Interleaved",
-     TypeTarget::Other},                                                              // MEDIATYPE_Interleaved
-    {MakeGuid("{74726C6D-0000-0010-8000-00AA00389B71}"), "LMRT", TypeTarget::Other},  // MEDIATYPE_LMRT
-    {MakeGuid("{7364696D-0000-0010-8000-00AA00389B71}"), "Midi", TypeTarget::Other},  // MEDIATYPE_Midi
-    {MakeGuid("{E06D8020-DB46-11CF-B4D1-00805F6CBBEA}"), "MPEG2_PES",
-     TypeTarget::Other},  // MEDIATYPE_MPEG2_PES
-    {MakeGuid("{73636D64-0000-0010-8000-00AA00389B71}"), "ScriptCommand",
-     TypeTarget::Other},  // MEDIATYPE_ScriptCommand
-    {MakeGuid("{E436EB83-524F-11CE-9F53-0020AF0BA770}"), "Stream", TypeTarget::Other},  // MEDIATYPE_Stream
-    {MakeGuid("{73747874-0000-0010-8000-00AA00389B71}"), "Text", TypeTarget::Other},    // MEDIATYPE_Text
-    {MakeGuid("{0482DEE3-7817-11CF-8A03-00AA006ECB65}"), "Timecode",
-     TypeTarget::Other},  // MEDIATYPE_Timecode
-    {MakeGuid("{736C7275-0000-0010-8000-00AA00389B71}"), "URL_STREAM",
-     TypeTarget::Other},                                                               // MEDIATYPE_URL_STREAM
-    {MakeGuid("{73646976-0000-0010-8000-00AA00389B71}"), "Video", TypeTarget::Video},  // MEDIATYPE_Video
+    {MEDIATYPE_AnalogAudio, "AnalogAudio", TypeTarget::Audio},
+    {MEDIATYPE_AnalogVideo, "Analogvideo", TypeTarget::Audio},
+    {MEDIATYPE_Audio, "Audio", TypeTarget::Audio},
+    {MEDIATYPE_AUXLine21Data, "AUXLine21Data", TypeTarget::Audio},
+    {MEDIATYPE_File, "File", TypeTarget::Other},
+    {MEDIATYPE_Interleaved, "Interleaved", TypeTarget::Other},
+    {MEDIATYPE_LMRT, "LMRT", TypeTarget::Other},
+    {MEDIATYPE_Midi, "Midi", TypeTarget::Other},
+    {MEDIATYPE_MPEG2_PES, "MPEG2_PES", TypeTarget::Other},
+    {MEDIATYPE_ScriptCommand, "ScriptCommand", TypeTarget::Other},
+    {MEDIATYPE_Stream, "Stream", TypeTarget::Other},
+    {MEDIATYPE_Text, "Text", TypeTarget::Other},
+    {MEDIATYPE_Timecode, "Timecode", TypeTarget::Other},
+    {MEDIATYPE_URL_STREAM, "URL_STREAM", TypeTarget::Other},
+    {MEDIATYPE_Video, "Video", TypeTarget::Video},
 };
 
 constexpr GuidName kSubTypes[] = {
@@ -141,11 +135,8 @@ struct FormatName {
 
 // Only the kinds the analysis does not examine in detail; the five it examines never get here.
 constexpr FormatName kFormatTypes[] = {
-    {MakeGuid("{05589F84-C356-11CE-BF01-00AA0055595A}"), "DvInfo"},         // FORMAT_DvInfo
-    {MakeGuid("{05589F83-C356-11CE-BF01-00AA0055595A}"), "MPEGStreams"},    // FORMAT_MPEGStreams
-    {MakeGuid("{E06D80E4-DB46-11CF-B4D1-00805F6CBBEA}"), "DolbyAC3"},       // FORMAT_DolbyAC3
-    {MakeGuid("{E06D80E5-DB46-11CF-B4D1-00805F6CBBEA}"), "MPEG2Audio"},     // FORMAT_MPEG2Audio
-    {MakeGuid("{E06D80E6-DB46-11CF-B4D1-00805F6CBBEA}"), "DVD_LPCMAudio"},  // FORMAT_DVD_LPCMAudio
+    {FORMAT_DvInfo, "DvInfo"},         {FORMAT_MPEGStreams, "MPEGStreams"},     {FORMAT_DolbyAC3, "DolbyAC3"},
+    {FORMAT_MPEG2Audio, "MPEG2Audio"}, {FORMAT_DVD_LPCMAudio, "DVD_LPCMAudio"},
 };
 
 template <class Row, size_t N>
