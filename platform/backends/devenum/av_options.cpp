@@ -13,6 +13,7 @@ extern "C" {
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <set>
 
@@ -180,6 +181,20 @@ std::string CurrentText(void* target, const char* name, int searchFlags) {
     return text ? reinterpret_cast<const char*>(text.get()) : "";
 }
 
+// An integer option's value under the name of its named constant, as its default is shown
+// ("twoloop", not "1"); other values as they are.
+std::string WithConstantName(const AVClass* avClass, const AVOption& option, std::string text) {
+    if (option.type != AV_OPT_TYPE_INT && option.type != AV_OPT_TYPE_INT64 &&
+        option.type != AV_OPT_TYPE_UINT64)
+        return text;
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0') return text;
+    for (const AVOption* constant : NamedConstants(avClass, option.unit))
+        if (constant->default_val.i64 == value) return constant->name;
+    return text;
+}
+
 OptionDescription Describe(const AVClass* avClass, const AVOption& option, void* target) {
     OptionDescription description;
     description.group = avClass->class_name ? avClass->class_name : "";
@@ -187,7 +202,8 @@ OptionDescription Describe(const AVClass* avClass, const AVOption& option, void*
     description.type = TypeName(option.type);
     description.help = option.help ? option.help : "";
     description.defaultValue = DefaultText(avClass, option);
-    description.currentValue = target ? CurrentText(target, option.name, 0) : description.defaultValue;
+    description.currentValue = target ? WithConstantName(avClass, option, CurrentText(target, option.name, 0))
+                                      : description.defaultValue;
     if (HasRange(option.type) && (option.min != 0 || option.max != 0)) {
         description.minimum = LimitText(option.min);
         description.maximum = LimitText(option.max);
@@ -272,7 +288,8 @@ OptionSetResult SetOptionText(void* object, const std::string& name, const std::
         result.hr = HResultFromAVError(error);
         result.message = "'" + value + "' is not a valid value of '" + name + "': " + AVErrorText(error);
     }
-    result.currentValue = CurrentText(target, name.c_str(), 0);
+    result.currentValue = WithConstantName(*static_cast<const AVClass* const*>(target), *option,
+                                           CurrentText(target, name.c_str(), 0));
     return result;
 }
 

@@ -103,6 +103,7 @@ TEST_F(OptionsPages, OptionsShowTypeDefaultRangeAndChoicesAndCanBeChanged) {
     const OptionDescription* compare = Find(page, "skip_cmp");
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(compare->defaultValue, "dctmax") << "a default with a name shows the name";
+    EXPECT_EQ(compare->currentValue, "dctmax") << "so does the current value";
     ASSERT_FALSE(compare->choices.empty());
     EXPECT_EQ(compare->choices[0].name, "sad");
     EXPECT_EQ(compare->choices[0].value, "0");
@@ -123,7 +124,9 @@ TEST_F(OptionsPages, OptionsShowTypeDefaultRangeAndChoicesAndCanBeChanged) {
     EXPECT_EQ(result.hr, E_INVALIDARG);
     result = page.setOption("skip_cmp", "sse");
     EXPECT_EQ(result.hr, S_OK);
-    EXPECT_EQ(result.currentValue, "1");
+    EXPECT_EQ(result.currentValue, "sse");
+    result = page.setOption("skip_cmp", "2");
+    EXPECT_EQ(result.currentValue, "satd") << "a value given as a number shows its name";
 }
 
 TEST_F(OptionsPages, VideoEncodersWithAFourCCOfferTheCompressorDialogs) {
