@@ -7,7 +7,7 @@ packages=(
   libavformat-dev libavcodec-dev libavfilter-dev libavdevice-dev libavutil-dev libswscale-dev
   libdvdread-dev libasound2-dev libv4l-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-wine
-  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev clang libclang-rt-14-dev
   ffmpeg dvdauthor lsdvd xvfb xauth hyperfine
 )
 
