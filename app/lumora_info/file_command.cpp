@@ -93,6 +93,7 @@ int PrintFileInfo(const InfoOptions& options, Output& out) {
         }
         return true;
     };
+    progress.Update(0);
     RunOrderedWork(files.size(), threads, hooks);
     progress.Erase();
     if (!out.Finish()) return kExitFailed;
