@@ -47,7 +47,9 @@ void ProgressBar::Update(size_t done) {
     if (drawn_ != Clock::time_point{} && now - drawn_ < kRedrawInterval) return;
     drawn_ = now;
     shown_ = true;
-    WriteToTerminal("\r" + Line(done, std::chrono::duration<double>(now - start_).count()) + "\x1b[K");
+    std::string frame = Line(done, std::chrono::duration<double>(now - start_).count());
+    frame.insert(frame.begin(), '\r');
+    WriteToTerminal(frame.append("\x1b[K"));
 }
 
 void ProgressBar::Erase() {
@@ -58,15 +60,18 @@ void ProgressBar::Erase() {
 
 std::string ProgressBar::Line(size_t done, double seconds) const {
     const double rate = seconds > 0 ? done / seconds : 0;
-    const std::string left = done > 0 && rate > 0 ? TimeText((total_ - done) / rate) + " left" : "--:-- left";
-    char facts[128];
-    std::snprintf(facts, sizeof facts, " %zu/%zu %3zu%% %.1f files/s %s", done, total_, done * 100 / total_,
-                  rate, left.c_str());
+    const std::string left = done > 0 && rate > 0 ? TimeText((total_ - done) / rate) : "--:--";
+    char factsText[128];
+    std::snprintf(factsText, sizeof factsText, " %zu/%zu %3zu%% %.1f files/s %s left", done, total_,
+                  done * 100 / total_, rate, left.c_str());
+    const std::string facts = factsText;
     // The bar takes what the facts leave of the line, less one column so the cursor never wraps.
     const size_t width = TerminalWidth();
-    const size_t room = width > std::string(facts).size() + 3 ? width - std::string(facts).size() - 3 : 0;
+    const size_t room = width > facts.size() + 3 ? width - facts.size() - 3 : 0;
     const size_t barWidth = std::min<size_t>(room, 40);
-    if (barWidth < 5) return std::string(facts).substr(1, width > 1 ? width - 1 : 0);
+    if (barWidth < 5) return facts.substr(1, width > 1 ? width - 1 : 0);
     const size_t filled = barWidth * done / total_;
-    return "[" + std::string(filled, '#') + std::string(barWidth - filled, '.') + "]" + facts;
+    std::string line(1, '[');
+    line.append(filled, '#').append(barWidth - filled, '.').append(1, ']').append(facts);
+    return line;
 }
