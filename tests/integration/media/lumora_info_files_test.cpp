@@ -4,6 +4,9 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 
 #include "app/lumora_info/file_names.h"
@@ -233,6 +236,30 @@ TEST(LumoraInfoFiles, ANameWithControlBytesStaysOnOneHeaderLine) {
         hex += digits;
     }
     EXPECT_EQ(second.at("path_bytes"), hex);
+}
+
+TEST(LumoraInfoFiles, HelpListsTheOptionsOfTheManPage) {
+    // In the man page an option is the first line after .TP; in the help, a line's first words.
+    std::ifstream manPage(LUMORA_INFO_MAN_PAGE);
+    std::set<std::string> manOptions, helpOptions;
+    const std::regex option(R"((^|[ ,"])(--?[a-z][a-z-]*))");
+    bool next = false;
+    for (std::string line; std::getline(manPage, line); next = line == ".TP") {
+        line = std::regex_replace(line, std::regex(R"(\\-)"), "-");
+        if (!next || !line.starts_with(".B")) continue;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), option); it != std::sregex_iterator();
+             ++it)
+            manOptions.insert((*it)[2]);
+    }
+    for (const std::string& line : Lines(RunProgram(kInfo + " --help").out)) {
+        if (!line.starts_with("  -")) continue;
+        const std::string names = line.substr(0, line.find("  ", 2));
+        for (auto it = std::sregex_iterator(names.begin(), names.end(), option); it != std::sregex_iterator();
+             ++it)
+            helpOptions.insert((*it)[2]);
+    }
+    EXPECT_GE(manOptions.size(), 9u);
+    EXPECT_EQ(helpOptions, manOptions);
 }
 
 }  // namespace
