@@ -3,7 +3,8 @@
 # TREE` and against one `ffprobe -of json` run per file (hyperfine, medians), its peak memory for
 # 2,000 and 20,000 files (/usr/bin/time -v) and its most open descriptors at any moment.
 #   bench/lumora_info_tree.sh [BUILD]     BUILD: a Release build folder (default build-rel)
-# Environment: FILES (2000), RUNS (5), FFPROBE_RUNS (2), WORK (BUILD/bench-tree).
+# Environment: FILES (2000), RUNS (5), FFPROBE_RUNS (2), WORK (BUILD/bench-tree), SKIP_TIMES=1
+# to measure only memory and descriptors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-rel}
@@ -41,11 +42,12 @@ tree() {
       local folder
       folder=$(printf '%s/d%03d' "$dir" $((i / 100)))
       [ $((i % 100)) -eq 0 ] && mkdir -p "$folder"
-      local kind=${kinds[$((i % ${#kinds[@]}))]}
+      local first=$((i % 2000))
+      local kind=${kinds[$((first % ${#kinds[@]}))]}
       if [ "$i" -lt 2000 ]; then
         cp "$work/samples/clip.$kind" "$(printf '%s/f%05d.%s' "$folder" "$i" "$kind")"
       else
-        ln "$(printf '%s/d%03d/f%05d.%s' "$dir" $((i % 2000 / 100)) $((i % 2000)) "$kind")" \
+        ln "$(printf '%s/d%03d/f%05d.%s' "$dir" $((first / 100)) "$first" "$kind")" \
           "$(printf '%s/f%05d.%s' "$folder" "$i" "$kind")"
       fi
     done
@@ -55,6 +57,7 @@ tree() {
 
 small=$(tree "$files")
 echo "== $files files in $small ($(du -sh "$small" | cut -f1))"
+[ -n "${SKIP_TIMES:-}" ] || {
 hyperfine -N --warmup 1 --runs "$runs" --export-json "$work/times.json" \
   "$info --json -j 2 $small" "$info --json -j 1 $small" "mediainfo --Output=JSON $small"
 hyperfine --runs "${FFPROBE_RUNS:-2}" --export-json "$work/ffprobe.json" \
@@ -68,6 +71,7 @@ print(f"medians: -j 2 {j2:.3f} s, -j 1 {j1:.3f} s, mediainfo {mediainfo:.3f} s, 
 print(f"-j 2 / mediainfo {j2 / mediainfo:.2f} (target <= 0.35), -j 1 / mediainfo {j1 / mediainfo:.2f} (target <= 0.6)")
 print(f"ffprobe per file / -j 2 {ffprobe / j2:.0f}x, / -j 1 {ffprobe / j1:.0f}x (target >= 20x)")
 EOF
+}
 
 # Peak memory and the most descriptors open at once, sampled every 10 ms.
 for count in "$files" $((files * 10)); do
