@@ -19,6 +19,7 @@ bool IsDvdVolume(const std::string& path) {
     return SUCCEEDED(builder->RenderDvdVideoVolume(path.c_str(), AM_DVD_HWDEC_PREFER, nullptr));
 }
 
+// Whether ReadDVDInfo found a volume at path.
 bool VolumeWasRead(const TKxLumora&, const std::string& path) { return IsDvdVolume(path); }
 
 void WriteLine(Output& out, const char* label, const std::string& text) {

@@ -1,7 +1,10 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "app/lumora_info/commands.h"
 #include "app/lumora_info/file_json.h"

@@ -44,9 +44,8 @@ public:
             std::vector<std::string> folders;
             Read(folder, top, files, folders);
             top = false;
-            // Reversed, so that the stack gives them back in order (the output is sorted anyway).
-            pending.insert(pending.end(), std::make_move_iterator(folders.rbegin()),
-                           std::make_move_iterator(folders.rend()));
+            pending.insert(pending.end(), std::make_move_iterator(folders.begin()),
+                           std::make_move_iterator(folders.end()));
         }
         std::sort(files.begin(), files.end());
         out_.files.insert(out_.files.end(), std::make_move_iterator(files.begin()),
@@ -71,8 +70,9 @@ private:
         }
         DirPtr dir(::fdopendir(fd));
         if (!dir) {
+            const int error = errno;
             ::close(fd);
-            Report(folder, errno);
+            Report(folder, error);
             return;
         }
         struct stat status {};
