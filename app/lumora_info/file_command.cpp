@@ -2,8 +2,8 @@
 
 #include "app/lumora_info/commands.h"
 #include "app/page_text/file_page_lines.h"
+#include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
-#include "mediainfo/lumoram.h"
 
 int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files) {
     const bool headers = files.size() > 1;

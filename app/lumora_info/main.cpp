@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "app/lumora_info/commands.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
+#include "platform/devenum.h"
+#include "platform/dvd_interfaces.h"
+#include "platform/media_det.h"
 #include "platform/user_locale.h"
 
 namespace {
@@ -32,6 +35,14 @@ constexpr char kUsage[] =
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "lumora_info: %s\nTry 'lumora_info --help'.\n", message.c_str());
     return kExitUsage;
+}
+
+// The pages show nothing when the platform cannot make an object; a command says why.
+bool ModuleAvailable(const CLSID& clsid) {
+    std::string reason;
+    if (SUCCEEDED(CoLoadClassModule(clsid, &reason))) return true;
+    std::fprintf(stderr, "lumora_info: cannot load module: %s\n", reason.c_str());
+    return false;
 }
 
 }  // namespace
@@ -66,6 +77,11 @@ int main(int argc, char** argv) {
     if (volumes.size() > 1) return UsageError("only one '--dvd' PATH at a time");
     if (modes > 1) return UsageError("give files, '--dvd PATH' or '--catalogue', not several of them");
     if (modes == 0) return UsageError("no file given");
+
+    const CLSID& needed = catalogue          ? CLSID_SystemDeviceEnum
+                          : !volumes.empty() ? CLSID_DvdGraphBuilder
+                                             : CLSID_MediaDet;
+    if (!ModuleAvailable(needed)) return kExitFailed;
 
     CoInitialize(nullptr);
     TKxLumora lumora;
