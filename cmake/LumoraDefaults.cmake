@@ -30,7 +30,9 @@ function(lumora_backend_module module backend)
   lumora_defaults(${module})
   set_target_properties(${module} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${module} PRIVATE ${backend})
-  target_link_options(${module} PRIVATE -Wl,--no-undefined)
+  if(NOT LUMORA_BUILD_FUZZERS)  # the fuzzer's coverage hooks come from the fuzzing program
+    target_link_options(${module} PRIVATE -Wl,--no-undefined)
+  endif()
   install(TARGETS ${module} LIBRARY DESTINATION ${LUMORA_MODULE_INSTALL_DIR})
 endfunction()
 
