@@ -12,7 +12,7 @@
 
 #include "app/open_dialog.h"
 #include "app/sorted_combo_box.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 
 class TForm1 : public QWidget {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include <QStandardItemModel>
 
-#include "catalogue/utf8_text.h"
+#include "platform/utf8.h"
 
 namespace {
 

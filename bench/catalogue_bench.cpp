@@ -4,7 +4,7 @@
 
 #include "app/page_text/drop_down_order.h"
 #include "catalogue/kx_sys_dev_enum.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "platform/devenum.h"
 

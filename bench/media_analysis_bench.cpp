@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "tests/integration/media/media_samples.h"
 

@@ -2,7 +2,8 @@
 
 #include "platform/com.h"
 #include "platform/com_ptr.h"
-#include "platform/property_pages.h"
+#include "platform/property_frame.h"
+#include "platform/utf8.h"
 #include "platform/vfw_dialogs.h"
 
 std::string CompressionName(uint32_t compression) {
@@ -18,12 +19,7 @@ std::string CompressionName(uint32_t compression) {
         const auto byte = static_cast<unsigned char>((compression >> shift) & 0xFF);
         if (byte == 0) break;
         // Text is UTF-8: a byte above 127 stands for its Latin-1 character.
-        if (byte < 0x80) {
-            text += static_cast<char>(byte);
-        } else {
-            text += static_cast<char>(0xC0 | byte >> 6);
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
+        AppendUtf8(text, byte);
     }
     return text;
 }

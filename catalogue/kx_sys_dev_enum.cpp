@@ -4,10 +4,10 @@
 #include <variant>
 
 #include "catalogue/ole_sys_error.h"
-#include "catalogue/utf8_text.h"
 #include "platform/com.h"
 #include "platform/devenum.h"
 #include "platform/property_bag.h"
+#include "platform/utf8.h"
 
 namespace {
 

@@ -1,6 +1,9 @@
 # Compiler settings every Lumora target shares.
 function(lumora_defaults target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wimplicit-fallthrough -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wimplicit-fallthrough)
+  if(LUMORA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   if(LUMORA_SANITIZE)
     # GCC's maybe-uninitialized analysis misfires on sanitizer-instrumented code (std::regex and
     # std::function in libstdc++ 12); the plain build keeps the warning.
@@ -8,4 +11,44 @@ function(lumora_defaults target)
                                              -fno-omit-frame-pointer -Wno-maybe-uninitialized)
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
+endfunction()
+
+# One library of the system's own code: the sources of its folder, the folders it may use.
+function(lumora_folder_library target)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;USES")
+  add_library(${target} STATIC ${ARG_SOURCES})
+  lumora_defaults(${target})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_USES})
+endfunction()
+
+# A backend: its code as a static library (which its own tests link directly) and the module that
+# the platform loads on the first request for one of its classes.
+function(lumora_backend_module module backend)
+  set_target_properties(${backend} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  add_library(${module} MODULE module.cpp)
+  lumora_defaults(${module})
+  set_target_properties(${module} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(${module} PRIVATE ${backend})
+  if(NOT LUMORA_BUILD_FUZZERS)  # the fuzzer's coverage hooks come from the fuzzing program
+    target_link_options(${module} PRIVATE -Wl,--no-undefined)
+  endif()
+  install(TARGETS ${module} LIBRARY DESTINATION ${LUMORA_MODULE_INSTALL_DIR})
+endfunction()
+
+# The build refuses an include that points up or across the layers.
+function(lumora_check_layers)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${PROJECT_SOURCE_DIR}/platform/*.cpp ${PROJECT_SOURCE_DIR}/platform/*.h
+       ${PROJECT_SOURCE_DIR}/catalogue/*.cpp ${PROJECT_SOURCE_DIR}/catalogue/*.h
+       ${PROJECT_SOURCE_DIR}/mediainfo/*.cpp ${PROJECT_SOURCE_DIR}/mediainfo/*.h
+       ${PROJECT_SOURCE_DIR}/dvd/*.cpp ${PROJECT_SOURCE_DIR}/dvd/*.h
+       ${PROJECT_SOURCE_DIR}/component/*.cpp ${PROJECT_SOURCE_DIR}/component/*.h
+       ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h)
+  set(stamp ${PROJECT_BINARY_DIR}/layers.checked)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -DSTAMP=${stamp} -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake
+    DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake
+    COMMENT "Checking that includes follow the layers")
+  add_custom_target(lumora_layers ALL DEPENDS ${stamp})
 endfunction()

@@ -73,20 +73,22 @@ void ReadVolumeFacts(IDvdInfo2& info, const std::string& fileName, TKxDVDInfo& d
     info.GetPlayerParentalLevel(&dvd.ParentalLevel, dvd.CountryCode);
 }
 
-bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
+// Fills outcome as it goes, so that what was learnt before a failure escapes stays known.
+void ReadVolume(const std::string& fileName, TKxDVDInfo& dvd, DVDReadOutcome& outcome) {
     dvd.Titles.Clear();
     ComPtr<IDvdGraphBuilder> builder;
     CoCreateInstance(CLSID_DvdGraphBuilder, nullptr, CLSCTX_INPROC, IID_IDvdGraphBuilder, builder.PutVoid());
-    if (!builder) return false;
+    if (!builder) return;
     ComPtr<IGraphBuilder> graph;
     builder->GetFiltergraph(graph.Put());
-    if (!graph) return false;
+    if (!graph) return;
     ComPtr<IMediaControl> mediaControl;
     graph.As(mediaControl);
     GraphRegistration registration(graph.Get());
 
     AM_DVD_RENDERSTATUS status{};
-    builder->RenderDvdVideoVolume(fileName.c_str(), AM_DVD_HWDEC_PREFER, &status);
+    outcome.volumeRendered =
+        SUCCEEDED(builder->RenderDvdVideoVolume(fileName.c_str(), AM_DVD_HWDEC_PREFER, &status));
     ComPtr<IVideoWindow> videoWindow;
     ComPtr<IDvdInfo2> info;
     ComPtr<IDvdControl2> control;
@@ -96,7 +98,7 @@ bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
 
     if (info && control) {
         HiddenOwner owner;
-        if (!videoWindow) return false;
+        if (!videoWindow) return;
         videoWindow->put_Owner(owner.Handle());
         videoWindow->put_Visible(OAFALSE);
 
@@ -108,7 +110,7 @@ bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
             info->GetTitleAttributes(t, &title->MenuAttributes, &title->TitleAttributes);
             info->GetTitleParentalLevels(t, &title->ParentalLevels);
             info->GetNumberOfChapters(t, &title->NumberOfChapters);
-            if (!mediaControl) return false;
+            if (!mediaControl) return;
             mediaControl->Run();
             mediaControl->Pause();
             ComPtr<IDvdCmd> command;
@@ -121,16 +123,18 @@ bool ReadVolume(const std::string& fileName, TKxDVDInfo& dvd) {
         owner.Destroy();
     }
     registration.Revoke();
-    return true;
+    outcome.completed = true;
 }
 
 }  // namespace
 
-bool ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo) {
+DVDReadOutcome ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo) {
+    DVDReadOutcome outcome;
     try {
-        return ReadVolume(FileName, DVDInfo);
+        ReadVolume(FileName, DVDInfo, outcome);
     } catch (...) {
         // Memory exhaustion: what was filled stays, the rest keeps its value.
-        return false;
+        outcome.completed = false;
     }
+    return outcome;
 }

@@ -5,8 +5,13 @@
 
 #include "dvd/kx_dvd_info.h"
 
+// What a reading came to.
+struct DVDReadOutcome {
+    bool completed = false;       // it ran to its end: no interface it needed was missing
+    bool volumeRendered = false;  // the navigator took the path for a DVD-Video volume
+};
+
 // Reads the volume of the .ifo file FileName into DVDInfo: empties its titles, then fills the
-// volume's facts and one record per title. True when the reading ran to its end, false when it
-// stopped because an interface it needed was missing. Never throws. The graph's registration in
-// the running object table and the hidden owner window never outlive the call.
-bool ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo);
+// volume's facts and one record per title. Never throws. The graph's registration in the running
+// object table and the hidden owner window never outlive the call.
+DVDReadOutcome ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo);

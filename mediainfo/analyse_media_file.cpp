@@ -6,8 +6,9 @@
 #include <limits>
 
 #include "catalogue/kx_ds_adds_for_info.h"
-#include "mediainfo/codec_names.h"
-#include "mediainfo/lumoram.h"
+#include "mediainfo/audio_format_tag_names.h"
+#include "mediainfo/container_names.h"
+#include "mediainfo/fourcc_descriptions.h"
 #include "mediainfo/media_type_names.h"
 #include "mediainfo/number_text.h"
 #include "platform/com.h"
@@ -62,22 +63,22 @@ enum class VideoFormat { VideoInfo, VideoInfo2, MPEGVideo, MPEG2Video };
 
 }  // namespace
 
-// Befriended by TKxLumora: the one place that writes the analysis results.
 class MediaFileAnalysis {
 public:
-    MediaFileAnalysis(const std::string& fileName, TKxLumora& target)
-        : fileName_(fileName), target_(target) {}
+    MediaFileAnalysis(const std::string& fileName, const std::string& decimalSeparator,
+                      MediaFileResults& target)
+        : fileName_(fileName), decimalSeparator_(decimalSeparator), target_(target) {}
 
     void Run() {
         if (!FileExists(fileName_)) {
-            target_.FVideoMajorType = kFileNotFoundMarker;
+            target_.VideoMajorType = kFileNotFoundMarker;
             return;
         }
-        if (const auto container = ContainerNameForExtension(fileName_)) target_.FFileFormat = *container;
+        if (const auto container = ContainerNameForExtension(fileName_)) target_.FileFormat = *container;
 
         if (FAILED(CoCreateInstance(CLSID_MediaDet, detector_)) || !detector_) return;
         if (FAILED(detector_->put_Filename(fileName_))) {
-            target_.FVideoMajorType = kErrorMarker;
+            target_.VideoMajorType = kErrorMarker;
             return;
         }
         LONG streamCount = 0;
@@ -98,10 +99,10 @@ private:
         frameRate_ = 0;
 
         const TypeName major = MajorTypeName(mt->majortype);
-        Property(major.target, target_.FVideoMajorType, target_.FAudioMajorType, target_.FOtherMajorType) =
+        Property(major.target, target_.VideoMajorType, target_.AudioMajorType, target_.OtherMajorType) =
             major.name;
         const TypeName sub = SubTypeName(mt->subtype);
-        Property(sub.target, target_.FVideoSubType, target_.FAudioSubType, target_.FOtherSubType) = sub.name;
+        Property(sub.target, target_.VideoSubType, target_.AudioSubType, target_.OtherSubType) = sub.name;
 
         const GUID& format = mt->formattype;
         if (IsEqualGUID(format, FORMAT_VideoInfo))
@@ -115,7 +116,7 @@ private:
         else if (IsEqualGUID(format, FORMAT_MPEG2Video))
             DescribeVideo(mt, VideoFormat::MPEG2Video);
         else
-            target_.FVideo.FormatName = FormatTypeName(format);
+            target_.Video.FormatName = FormatTypeName(format);
     }
 
     static std::string& Property(TypeTarget target, std::string& video, std::string& audio,
@@ -139,7 +140,7 @@ private:
     }
 
     void DescribeVideo(const StreamMediaType& mt, VideoFormat format) {
-        TKxVideoStreamInfo& video = target_.FVideo;
+        TKxVideoStreamInfo& video = target_.Video;
         ReadLength(video.Duration, video.DurationMS);
 
         // The header at the block's start: MPEG1VIDEOINFO begins with a VIDEOINFOHEADER and
@@ -178,13 +179,13 @@ private:
         double rate = 0;
         if (FAILED(detector_->get_FrameRate(&rate))) return;
         frameRate_ = rate;
-        target_.FVideo.FrameRate = rate;
+        target_.Video.FrameRate = rate;
     }
 
-    void WriteFrameCount() { target_.FVideo.FrameCount = RoundHalfEvenToInt32(length_ * frameRate_); }
+    void WriteFrameCount() { target_.Video.FrameCount = RoundHalfEvenToInt32(length_ * frameRate_); }
 
     void WriteRatioClass(const BITMAPINFOHEADER& bmi) {
-        TKxVideoStreamInfo& video = target_.FVideo;
+        TKxVideoStreamInfo& video = target_.Video;
         if (bmi.biHeight == 0) {  // no picture shape to name; the other streams still count
             video.AspectRatio.clear();
             video.AspectX = -1;
@@ -202,7 +203,7 @@ private:
             video.AspectX = 16;
             video.AspectY = 9;
         } else {
-            video.AspectRatio = FormatAspectNumber(ratio, target_.FDecimalSeparator);
+            video.AspectRatio = FormatAspectNumber(ratio, decimalSeparator_);
             video.AspectX = -1;
             video.AspectY = -1;
         }
@@ -210,7 +211,7 @@ private:
     }
 
     void WriteHeaderAspect(const VIDEOINFOHEADER2& header) {
-        TKxVideoStreamInfo& video = target_.FVideo;
+        TKxVideoStreamInfo& video = target_.Video;
         video.AspectX = static_cast<int32_t>(header.dwPictAspectRatioX);
         video.AspectY = static_cast<int32_t>(header.dwPictAspectRatioY);
         video.Aspect = video.AspectY == 0 ? 0 : static_cast<double>(video.AspectX) / video.AspectY;
@@ -224,26 +225,28 @@ private:
         if (!mt->pbFormat || mt->cbFormat < offsetof(WAVEFORMATEX, cbSize)) return;
         std::memcpy(&wave, mt->pbFormat, std::min<size_t>(mt->cbFormat, sizeof wave));
 
-        auto entry = std::make_unique<TKxAudioStreamInfo>();
-        ReadLength(entry->Duration, entry->DurationMS);
-        entry->Codec = AudioFormatTagName(wave.wFormatTag);
-        entry->SampleRate = std::to_string(wave.nSamplesPerSec);
+        TKxAudioStreamInfo entry;
+        ReadLength(entry.Duration, entry.DurationMS);
+        entry.Codec = AudioFormatTagName(wave.wFormatTag);
+        entry.SampleRate = std::to_string(wave.nSamplesPerSec);
         const uint64_t bitsPerSecond =
             wave.nAvgBytesPerSec != 0 ? uint64_t{wave.nAvgBytesPerSec} * 8
                                       : uint64_t{wave.wBitsPerSample} * wave.nSamplesPerSec * wave.nChannels;
-        entry->BitRate = std::to_string(bitsPerSecond);
-        entry->BitsPerSample = std::to_string(wave.wBitsPerSample);
-        entry->Channels = std::to_string(wave.nChannels);
-        target_.FAudioStreams.push_back(std::move(entry));
+        entry.BitRate = std::to_string(bitsPerSecond);
+        entry.BitsPerSample = std::to_string(wave.wBitsPerSample);
+        entry.Channels = std::to_string(wave.nChannels);
+        target_.AudioStreams.push_back(std::move(entry));
     }
 
     const std::string& fileName_;
-    TKxLumora& target_;
+    const std::string& decimalSeparator_;
+    MediaFileResults& target_;
     ComPtr<IMediaDet> detector_;
     double length_ = 0;     // seconds, of the stream being described
     double frameRate_ = 0;  // frames per second, likewise
 };
 
-void AnalyseMediaFile(const std::string& fileName, TKxLumora& target) {
-    MediaFileAnalysis(fileName, target).Run();
+void AnalyseMediaFile(const std::string& fileName, const std::string& decimalSeparator,
+                      MediaFileResults& results) {
+    MediaFileAnalysis(fileName, decimalSeparator, results).Run();
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-class TKxLumora;
+#include "mediainfo/stream_info.h"
 
 inline constexpr char kFileNotFoundMarker[] = "FILE NOT FOUND";
 inline constexpr char kErrorMarker[] = "ERROR";
@@ -14,7 +14,10 @@ inline bool IsFailureMarker(std::string_view videoMajorType) {
     return videoMajorType == kFileNotFoundMarker || videoMajorType == kErrorMarker;
 }
 
-// Writes what the detector tells of the file into the component: the container name, the
-// type names, the video description and one audio entry per audio stream. A missing file
-// leaves "FILE NOT FOUND" in VideoMajorType, a file the detector refuses "ERROR".
-void AnalyseMediaFile(const std::string& fileName, TKxLumora& target);
+// Writes what the detector tells of the file into results, which the caller has emptied: the
+// container name, the type names, the video description and one audio entry per audio stream.
+// A missing file leaves "FILE NOT FOUND" in VideoMajorType, a file the detector refuses "ERROR".
+// The aspect ratio's number is written with decimalSeparator. What was written before a failure
+// escapes stays.
+void AnalyseMediaFile(const std::string& fileName, const std::string& decimalSeparator,
+                      MediaFileResults& results);

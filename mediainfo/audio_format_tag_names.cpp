@@ -1,4 +1,4 @@
-#include "mediainfo/codec_names.h"
+#include "mediainfo/audio_format_tag_names.h"
 
 #include <algorithm>
 #include <iterator>

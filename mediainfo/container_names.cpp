@@ -1,4 +1,4 @@
-#include "mediainfo/media_type_names.h"
+#include "mediainfo/container_names.h"
 
 #include "platform/ascii.h"
 

@@ -1,4 +1,4 @@
-#include "mediainfo/codec_names.h"
+#include "mediainfo/fourcc_descriptions.h"
 
 #include <string>
 

@@ -1,7 +1,6 @@
-// Names of containers, major types, subtypes and format types, and the property each goes to.
+// Names of major types, subtypes and format types, and the property each goes to.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,10 +13,6 @@ struct TypeName {
     std::string_view name;
     TypeTarget target;
 };
-
-// The container from the file name's extension (after the last '.', '\' or ':'); nothing when
-// the extension is not a known one.
-std::optional<std::string_view> ContainerNameForExtension(std::string_view fileName);
 
 // "Unknown" for OtherMajorType when the major type is not listed.
 TypeName MajorTypeName(const GUID& majorType);

@@ -1,8 +1,10 @@
-// What one analysis learns of a file's video and of each of its audio streams.
+// What one analysis learns of a file: its container, the type names of its streams, its video
+// and each of its audio streams.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct TKxVideoStreamInfo {
     std::string Codec;
@@ -31,4 +33,18 @@ public:
     std::string CodecInfo;  // never set
     std::string Duration;
     std::string DurationMS;
+};
+
+// The results of one analysis. Each type name holds the name written last; VideoMajorType also
+// carries the failure markers.
+struct MediaFileResults {
+    std::vector<TKxAudioStreamInfo> AudioStreams;  // in stream order
+    TKxVideoStreamInfo Video;
+    std::string FileFormat;
+    std::string OtherMajorType;
+    std::string OtherSubType;
+    std::string VideoMajorType;
+    std::string VideoSubType;
+    std::string AudioMajorType;
+    std::string AudioSubType;
 };

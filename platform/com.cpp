@@ -4,6 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/class_table.h"
+#include "platform/module_loader.h"
+
 namespace {
 
 thread_local int initialisations = 0;
@@ -17,6 +20,18 @@ struct Override {
 std::vector<Override>& Overrides() {
     static std::vector<Override> overrides;
     return overrides;
+}
+
+const ClassFactory* FindOverride(const CLSID& clsid) {
+    const auto& overrides = Overrides();
+    for (auto it = overrides.rbegin(); it != overrides.rend(); ++it)
+        if (it->active && IsEqualGUID(it->clsid, clsid)) return &it->factory;
+    return nullptr;
+}
+
+ModuleLoader& Modules() {
+    static ModuleLoader modules(PlatformModuleFolder());
+    return modules;
 }
 
 std::optional<int> HexDigit(char c) {
@@ -38,12 +53,21 @@ HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, uint32_t, const II
     if (!out) return E_POINTER;
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    const auto& overrides = Overrides();
-    for (auto it = overrides.rbegin(); it != overrides.rend(); ++it)
-        if (it->active && IsEqualGUID(it->clsid, clsid)) return it->factory(iid, out);
-    for (const BuiltinClass& entry : BuiltinClasses())
-        if (IsEqualGUID(*entry.clsid, clsid)) return entry.create(iid, out);
-    return REGDB_E_CLASSNOTREG;
+    if (const ClassFactory* factory = FindOverride(clsid)) return (*factory)(iid, out);
+    const RegisteredClass* entry = FindRegisteredClass(clsid);
+    if (!entry) return REGDB_E_CLASSNOTREG;
+    return Modules().CreateInstance(entry->module, clsid, iid, out);
+}
+
+HRESULT CoLoadClassModule(const CLSID& clsid, std::string* reason) {
+    if (reason) reason->clear();
+    if (FindOverride(clsid)) return S_OK;
+    const RegisteredClass* entry = FindRegisteredClass(clsid);
+    if (!entry) {
+        if (reason) *reason = GuidToString(clsid) + ": no module serves this class";
+        return REGDB_E_CLASSNOTREG;
+    }
+    return Modules().Load(entry->module, reason);
 }
 
 void* CoTaskMemAlloc(size_t size) { return std::malloc(size); }

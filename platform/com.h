@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <functional>
-#include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/com_ptr.h"
@@ -20,8 +20,9 @@ inline constexpr uint32_t CLSCTX_INPROC = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_H
 HRESULT CoInitialize(void* reserved);
 void CoUninitialize();
 
-// Makes an object of a registered class. REGDB_E_CLASSNOTREG for an unknown class,
-// CLASS_E_NOAGGREGATION for a non-null outer object.
+// Makes an object of a registered class, loading the backend module that serves it on the first
+// request. REGDB_E_CLASSNOTREG for an unknown class or one whose module is missing or cannot be
+// loaded, CLASS_E_NOAGGREGATION for a non-null outer object.
 HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, uint32_t context, const IID& iid, void** out);
 
 template <ComInterface T>
@@ -35,16 +36,13 @@ void CoTaskMemFree(void* block);
 // Parses "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"; CO_E_CLASSSTRING and GUID_NULL otherwise.
 HRESULT CLSIDFromString(std::string_view text, CLSID* clsid);
 
+// Whether objects of the class can be made, loading its module when needed: S_OK, or
+// REGDB_E_CLASSNOTREG with the reason (no module serves the class, or the module's path and why
+// it cannot be loaded) in *reason when reason is not null.
+HRESULT CoLoadClassModule(const CLSID& clsid, std::string* reason);
+
 // Makes an object of the class and hands out the interface asked for.
 using ClassFactory = std::function<HRESULT(const IID& iid, void** out)>;
-
-struct BuiltinClass {
-    const CLSID* clsid;
-    HRESULT (*create)(const IID& iid, void** out);
-};
-
-// The platform's own classes (the Linux backends), defined in platform/backends.
-std::span<const BuiltinClass> BuiltinClasses();
 
 // Replaces a class's factory for the lifetime of this object; nests, last one wins.
 class ScopedClassOverride {

@@ -1,7 +1,8 @@
+#include "platform/property_frame.h"
+
 #include <vector>
 
 #include "platform/com.h"
-#include "platform/property_pages.h"
 
 HRESULT OleCreatePropertyFrame(HWND owner, uint32_t, uint32_t, const std::string& caption, ULONG objectCount,
                                IUnknown** objects, ULONG pageCount, const CLSID* pageClsids, uint32_t,

@@ -1,4 +1,4 @@
-// Property pages of filters and the property frame that shows them.
+// Property pages of filters: the pages an object names and the page objects themselves.
 #pragma once
 
 #include <cstdint>
@@ -40,11 +40,3 @@ struct IPropertyPage : IUnknown {
 protected:
     ~IPropertyPage() = default;
 };
-
-// Creates each page by its class identifier, gives it the objects, and shows a modal frame with
-// the caption and one tab per page through the dialog host; returns when the frame is closed.
-// E_NOTIMPL without a dialog host; E_POINTER for a null array with a non-zero count; the failure
-// of the first page that cannot be created or described (nothing is shown then).
-HRESULT OleCreatePropertyFrame(HWND owner, uint32_t x, uint32_t y, const std::string& caption,
-                               ULONG objectCount, IUnknown** objects, ULONG pageCount,
-                               const CLSID* pageClsids, uint32_t locale, uint32_t reserved, void* reserved2);

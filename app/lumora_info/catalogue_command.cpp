@@ -5,7 +5,7 @@
 #include "app/lumora_info/commands.h"
 #include "app/lumora_info/output.h"
 #include "app/page_text/catalogue_page_lines.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 
 int PrintCatalogue(TKxLumora& lumora, bool json, Output& out) {
     try {

@@ -5,22 +5,9 @@
 #include "app/lumora_info/file_names.h"
 #include "app/lumora_info/output.h"
 #include "app/page_text/dvd_page_lines.h"
-#include "mediainfo/lumoram.h"
-#include "platform/com.h"
-#include "platform/dvd_interfaces.h"
+#include "component/lumoram.h"
 
 namespace {
-
-// The component reads whatever the navigator yields and reports nothing; whether PATH is a
-// volume at all is asked of the navigator here.
-bool IsDvdVolume(const std::string& path) {
-    ComPtr<IDvdGraphBuilder> builder;
-    if (FAILED(CoCreateInstance(CLSID_DvdGraphBuilder, builder))) return false;
-    return SUCCEEDED(builder->RenderDvdVideoVolume(path.c_str(), AM_DVD_HWDEC_PREFER, nullptr));
-}
-
-// Whether ReadDVDInfo found a volume at path.
-bool VolumeWasRead(const TKxLumora&, const std::string& path) { return IsDvdVolume(path); }
 
 void WriteLine(Output& out, const char* label, const std::string& text) {
     out.Write(std::string("  ") + label + " " + text + "\n");
@@ -44,7 +31,7 @@ void WriteLines(const TKxDVDInfo& dvd, Output& out) {
 int PrintDvdInfo(TKxLumora& lumora, const std::string& path, bool json, Output& out) {
     lumora.SetFileName(path);
     lumora.ReadDVDInfo();
-    if (!VolumeWasRead(lumora, path)) {
+    if (!lumora.DVDVolumeRead()) {
         constexpr char kError[] = "not a DVD-Video volume";
         if (json) out.Write(JsonLine(DvdFailureJson(path, kError)));
         if (!out.Finish()) return kExitFailed;

@@ -15,8 +15,8 @@
 #include "app/lumora_info/output.h"
 #include "app/lumora_info/progress_bar.h"
 #include "app/page_text/file_page_lines.h"
+#include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
-#include "mediainfo/lumoram.h"
 #include "platform/com.h"
 #include "platform/user_locale.h"
 

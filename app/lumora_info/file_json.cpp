@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
-#include "mediainfo/lumoram.h"
 
 namespace {
 

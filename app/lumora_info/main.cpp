@@ -1,15 +1,37 @@
 // lumora_info: prints, as text or JSON, what the window's pages show.
+#include <cstdio>
+#include <string>
+
 #include "app/lumora_info/commands.h"
 #include "app/lumora_info/options.h"
 #include "app/lumora_info/output.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
+#include "platform/devenum.h"
+#include "platform/dvd_interfaces.h"
+#include "platform/media_det.h"
 #include "platform/user_locale.h"
+
+namespace {
+
+// The pages show nothing when the platform cannot make an object; a command says why.
+bool ModuleAvailable(const CLSID& clsid) {
+    std::string reason;
+    if (SUCCEEDED(CoLoadClassModule(clsid, &reason))) return true;
+    std::fprintf(stderr, "lumora_info: cannot load module: %s\n", reason.c_str());
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     if (!parsed.options) return parsed.status;
     const InfoOptions& options = *parsed.options;
+    const CLSID& needed = options.mode == InfoMode::Catalogue ? CLSID_SystemDeviceEnum
+                          : options.mode == InfoMode::Dvd     ? CLSID_DvdGraphBuilder
+                                                              : CLSID_MediaDet;
+    if (!ModuleAvailable(needed)) return kExitFailed;
     Output out;
     if (options.mode == InfoMode::Files) return PrintFileInfo(options, out);
 

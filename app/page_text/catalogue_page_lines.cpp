@@ -1,7 +1,7 @@
 #include "app/page_text/catalogue_page_lines.h"
 
 #include "app/page_text/drop_down_order.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 
 std::vector<CatalogueList> CataloguePageLists(const TKxLumora& lumora) {
     const struct {

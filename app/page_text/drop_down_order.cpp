@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/utf8_text.h"
+#include "platform/utf8.h"
 
 std::vector<std::string> DropDownOrder(std::vector<std::string> names) {
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

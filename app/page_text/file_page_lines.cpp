@@ -1,7 +1,7 @@
 #include "app/page_text/file_page_lines.h"
 
+#include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
-#include "mediainfo/lumoram.h"
 #include "mediainfo/number_text.h"
 
 std::vector<std::string> FilePageLines(const TKxLumora& lumora) {

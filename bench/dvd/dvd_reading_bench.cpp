@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com.h"
 

@@ -14,8 +14,8 @@
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/lumora_demo_unit.h"
 #include "app/page_text/drop_down_order.h"
+#include "tests/support/fake_catalogue.h"
 #include "tests/support/widget_texts.h"
-#include "tests/unit/catalogue/fakes.h"
 
 using fakes::FakeFilter;
 using fakes::FakePlatform;

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/lumora_demo_unit.h"
-#include "tests/support/fake_dvd_navigator.h"
+#include "tests/support/fake_dvd.h"
 #include "tests/support/widget_texts.h"
 
 using namespace lumora::testing;
@@ -40,9 +40,9 @@ class DvdPageTest : public QObject {
 
 private slots:
     void init() {
-        script_ = std::make_shared<FakeDvdScript>();
-        script_->titles = ThreeTitles();
-        fake_ = std::make_unique<ScopedFakeDvd>(script_);
+        fake_ = std::make_unique<FakeDvd>();
+        fake_->setup.script = ThreeTitles();
+        installed_ = fake_->Install();
         form_ = std::make_unique<TForm1>();
         form_->OpenDialog2.SetChooser([this](QWidget*, const TOpenDialog& dialog) {
             askedFilters_ << dialog.FilterName();
@@ -56,6 +56,7 @@ private slots:
     }
     void cleanup() {
         form_.reset();
+        installed_.reset();
         fake_.reset();
     }
 
@@ -63,7 +64,7 @@ private slots:
         answer_.reset();
         form_->btOpenDVD->click();
         QCOMPARE(askedFilters_, QStringList{QStringLiteral("IFO файл")});
-        QVERIFY(script_->renderedPaths.empty());
+        QVERIFY(fake_->record->renderedPaths.empty());
         QCOMPARE(form_->lbTitles->count(), 0);
         QVERIFY(form_->edDVD->text().isEmpty());
         QVERIFY(form_->Lumora.FileName().empty());
@@ -72,7 +73,7 @@ private slots:
     void titlesListedWithNothingSelected() {
         form_->btOpenDVD->click();
         QCOMPARE(form_->edDVD->text(), kPath);
-        QCOMPARE(script_->renderedPaths, std::vector<std::string>{kPath.toStdString()});
+        QCOMPARE(fake_->record->renderedPaths, std::vector<std::string>{kPath.toStdString()});
         QCOMPARE(Items(*form_->lbTitles),
                  (QStringList{QStringLiteral("Глава 1  [0:42:7]"), QStringLiteral("Глава 2  [1:5:3]"),
                               QStringLiteral("Глава 3  [0:0:2]")}));
@@ -134,7 +135,7 @@ private slots:
     void openingAnotherDvdClearsTheBoxesAndNumbersFromOne() {
         form_->btOpenDVD->click();
         ClickTitle(0);
-        script_->titles = {ThreeTitles()[2]};
+        fake_->setup.script = {ThreeTitles()[2]};
         answer_ = kOtherPath;
         form_->btOpenDVD->click();
         QCOMPARE(form_->edDVD->text(), kOtherPath);
@@ -148,7 +149,8 @@ private slots:
     }
 
     void aVolumeWithoutTitlesListsNothing() {
-        script_->titles.clear();
+        fake_->setup.script.clear();
+        fake_->setup.titles = 0;
         form_->btOpenDVD->click();
         QCOMPARE(form_->lbTitles->count(), 0);
         form_->lbTitlesClick(nullptr);
@@ -164,8 +166,8 @@ private:
         QCOMPARE(list->currentRow(), row);
     }
 
-    std::shared_ptr<FakeDvdScript> script_;
-    std::unique_ptr<ScopedFakeDvd> fake_;
+    std::unique_ptr<FakeDvd> fake_;
+    std::unique_ptr<ScopedClassOverride> installed_;
     std::unique_ptr<TForm1> form_;
     std::optional<QString> answer_;
     QStringList askedFilters_;

@@ -8,7 +8,7 @@
 #include "platform/backends/devenum/class_ids.h"
 #include "platform/backends/devenum/device_filter.h"
 #include "platform/backends/devenum/device_node.h"
-#include "platform/backends/devenum/utf8_clean.h"
+#include "platform/utf8.h"
 
 namespace lumora::devenum {
 

@@ -9,8 +9,8 @@
 #include "platform/backends/devenum/class_ids.h"
 #include "platform/backends/devenum/device_filter.h"
 #include "platform/backends/devenum/device_node.h"
-#include "platform/backends/devenum/utf8_clean.h"
 #include "platform/backends/devenum/v4l2_capture_filter.h"
+#include "platform/utf8.h"
 #include "platform/vfw_dialogs.h"
 
 namespace lumora::devenum {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "catalogue/kx_sys_dev_enum.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "platform/devenum.h"
 #include "tests/integration/catalogue/ffmpeg_tool.h"

@@ -11,13 +11,13 @@
 
 #include "platform/backends/devenum/alsa_devices.h"
 #include "platform/backends/devenum/dvb_tuners.h"
-#include "platform/backends/devenum/utf8_clean.h"
 #include "platform/backends/devenum/v4l2_devices.h"
 #include "platform/base_filter.h"
 #include "platform/com.h"
 #include "platform/devenum.h"
 #include "platform/property_bag.h"
 #include "platform/property_pages.h"
+#include "platform/utf8.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -134,14 +134,6 @@ TEST(DevenumBackend, SoundCardsAreListedWhateverTheMachineHas) {
     for (const MemberList& members : {AlsaCaptureMembers(), AlsaPlaybackMembers()})
         for (const DeviceMember& member : members)
             EXPECT_EQ(CleanDeviceText(member.friendlyName), member.friendlyName);
-}
-
-TEST(DevenumBackend, DeviceTextIsCleanedToValidUtf8) {
-    EXPECT_EQ(CleanDeviceText(std::string_view("USB Camera\0garbage", 18)), "USB Camera");
-    EXPECT_EQ(CleanDeviceText("Caméra"), "Caméra");
-    EXPECT_EQ(CleanDeviceText("bad\xFF\xC3"), "bad\uFFFD\uFFFD");
-    EXPECT_EQ(CleanDeviceText("tab\there"), "tab here");
-    EXPECT_EQ(CleanDeviceText("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD") << "no surrogates";
 }
 
 }  // namespace

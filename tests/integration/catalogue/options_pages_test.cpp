@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "tests/integration/catalogue/ffmpeg_tool.h"
-#include "tests/unit/catalogue/fakes.h"
+#include "tests/support/fake_catalogue.h"
 
 namespace {
 

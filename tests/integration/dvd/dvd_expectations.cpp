@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -112,8 +113,8 @@ std::string ExpectedDvdOutput(const std::vector<LsdvdTitle>& titles, const fs::p
     std::string out;
     for (const LsdvdTitle& title : titles) {
         const IfoVideo ifo = TitleSetVideo(videoTs, title.titleSet);
-        std::string aspect = title.aspect;
-        aspect.replace(aspect.find('/'), 1, ":");
+        std::string aspect = title.aspect;  // lsdvd writes "16/9"
+        std::replace(aspect.begin(), aspect.end(), '/', ':');
         out += "Глава " + std::to_string(title.number) + "  [" + std::to_string(title.hours) + ":" +
                std::to_string(title.minutes) + ":" + std::to_string(title.seconds) + "]\n";
         out += std::string("  Видео: ") + (ifo.mpegVersion == 0 ? "MPEG1 " : "MPEG2 ") +

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <set>
 
+#include "component/lumoram.h"
 #include "dvd/read_dvd_volume.h"
-#include "mediainfo/lumoram.h"
 #include "platform/hidden_window.h"
 #include "tests/integration/dvd/dvd_expectations.h"
 #include "tests/integration/dvd/dvd_test_volumes.h"

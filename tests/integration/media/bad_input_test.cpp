@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "tests/integration/media/media_samples.h"
 #include "tests/support/temp_dir.h"

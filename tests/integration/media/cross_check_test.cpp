@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "tests/integration/media/media_samples.h"
 #include "tests/support/media_tools.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/page_text/file_page_lines.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "platform/com.h"
 #include "tests/integration/media/media_samples.h"
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "catalogue/ole_sys_error.h"
-#include "tests/unit/catalogue/fakes.h"
+#include "tests/support/fake_catalogue.h"
 
 namespace {
 

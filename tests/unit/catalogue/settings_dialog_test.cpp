@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/kx_ds_adds_for_info.h"
-#include "tests/unit/catalogue/fakes.h"
+#include "tests/support/fake_catalogue.h"
 
 namespace {
 

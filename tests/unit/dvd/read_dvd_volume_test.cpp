@@ -3,9 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "mediainfo/lumoram.h"
 #include "platform/hidden_window.h"
-#include "tests/unit/dvd/fake_dvd_graph.h"
+#include "tests/support/fake_dvd.h"
 
 namespace {
 
@@ -62,7 +61,7 @@ protected:
         EXPECT_EQ(LiveHiddenOwnerWindows(), 0u) << "no hidden owner window outlives the reading";
     }
 
-    bool Read(TKxDVDInfo& dvd) {
+    DVDReadOutcome Read(TKxDVDInfo& dvd) {
         const auto installed = fake.Install();
         return ReadDVDVolume(kPath, dvd);
     }
@@ -72,7 +71,7 @@ protected:
 
 TEST_F(ReadDVDVolumeTest, RunsEveryStepInOrder) {
     TKxDVDInfo dvd;
-    ASSERT_TRUE(Read(dvd));
+    ASSERT_TRUE(Read(dvd).completed);
 
     std::vector<std::string> expected = {"CoCreateInstance",
                                          "GetFiltergraph",
@@ -88,7 +87,7 @@ TEST_F(ReadDVDVolumeTest, RunsEveryStepInOrder) {
         for (const std::string& call : TitlePass(t))
             expected.push_back(call);
     EXPECT_EQ(fake.record->calls, expected);
-    EXPECT_EQ(fake.record->renderedPath, kPath);
+    EXPECT_EQ(fake.record->renderedPaths, std::vector<std::string>{kPath});
     EXPECT_EQ(fake.record->discIdPath, kPath) << "the disc identifier is asked for the chosen .ifo itself";
     EXPECT_EQ(fake.record->decoderCapsSize, sizeof(DVD_DECODER_CAPS));
     EXPECT_NE(fake.record->owner, 0) << "the video window is owned by the hidden window";
@@ -97,7 +96,7 @@ TEST_F(ReadDVDVolumeTest, RunsEveryStepInOrder) {
 
 TEST_F(ReadDVDVolumeTest, StoresWhatTheNavigatorAnswers) {
     TKxDVDInfo dvd;
-    ASSERT_TRUE(Read(dvd));
+    ASSERT_TRUE(Read(dvd).completed);
 
     EXPECT_EQ(dvd.NumberOfVolumes, 2u);
     EXPECT_EQ(dvd.Volume, 1u);
@@ -141,7 +140,7 @@ TEST_F(ReadDVDVolumeTest, StoresWhatTheNavigatorAnswers) {
 TEST_F(ReadDVDVolumeTest, ZeroTitlesGiveAnEmptyListAndSuccess) {
     fake.setup.titles = 0;
     TKxDVDInfo dvd = EarlierReading(5);
-    EXPECT_TRUE(Read(dvd));
+    EXPECT_TRUE(Read(dvd).completed);
     EXPECT_EQ(dvd.Titles.Count(), 0);
     EXPECT_EQ(dvd.NumberOfTitles, 0u);
     EXPECT_THAT(fake.record->calls, Not(Contains("Run")));
@@ -150,7 +149,7 @@ TEST_F(ReadDVDVolumeTest, ZeroTitlesGiveAnEmptyListAndSuccess) {
 TEST_F(ReadDVDVolumeTest, FailedVolumeInfoCountsAsNoTitles) {
     fake.setup.volumeInfoFails = true;
     TKxDVDInfo dvd = EarlierReading(5);
-    EXPECT_TRUE(Read(dvd));
+    EXPECT_TRUE(Read(dvd).completed);
     EXPECT_EQ(dvd.NumberOfTitles, 0u) << "never the previous volume's count";
     EXPECT_EQ(dvd.Titles.Count(), 0);
     EXPECT_THAT(fake.record->calls, Not(Contains("GetTitleAttributes 1")));
@@ -162,7 +161,7 @@ TEST_F(ReadDVDVolumeTest, MissingInformationOrControlInterfaceReadsNothingButSuc
         TKxDVDInfo dvd = EarlierReading(5);
         {
             const auto installed = missing.Install();
-            EXPECT_TRUE(ReadDVDVolume(kPath, dvd));
+            EXPECT_TRUE(ReadDVDVolume(kPath, dvd).completed);
         }
         EXPECT_EQ(dvd.Titles.Count(), 0);
         EXPECT_EQ(dvd.NumberOfTitles, 5u) << "no query ran, so the fields are as they were";
@@ -176,7 +175,7 @@ TEST_F(ReadDVDVolumeTest, MissingInformationOrControlInterfaceReadsNothingButSuc
 TEST_F(ReadDVDVolumeTest, NoBuilderStopsAfterEmptyingTheTitles) {
     fake.setup.builder = false;
     TKxDVDInfo dvd = EarlierReading(5);
-    EXPECT_FALSE(Read(dvd));
+    EXPECT_FALSE(Read(dvd).completed);
     EXPECT_EQ(dvd.Titles.Count(), 0);
     EXPECT_EQ(dvd.NumberOfTitles, 5u);
 }
@@ -184,7 +183,7 @@ TEST_F(ReadDVDVolumeTest, NoBuilderStopsAfterEmptyingTheTitles) {
 TEST_F(ReadDVDVolumeTest, NoFilterGraphStops) {
     fake.setup.graph = false;
     TKxDVDInfo dvd = EarlierReading(5);
-    EXPECT_FALSE(Read(dvd));
+    EXPECT_FALSE(Read(dvd).completed);
     EXPECT_EQ(dvd.Titles.Count(), 0);
     EXPECT_THAT(fake.record->calls, ElementsAre("CoCreateInstance", "GetFiltergraph"));
 }
@@ -192,7 +191,7 @@ TEST_F(ReadDVDVolumeTest, NoFilterGraphStops) {
 TEST_F(ReadDVDVolumeTest, NoVideoWindowStopsBeforeAnyQueryAndCleansUp) {
     fake.setup.videoWindow = false;
     TKxDVDInfo dvd = EarlierReading(5);
-    EXPECT_FALSE(Read(dvd));
+    EXPECT_FALSE(Read(dvd).completed);
     EXPECT_THAT(fake.record->calls, Not(Contains("GetDVDVolumeInfo")));
     EXPECT_EQ(dvd.NumberOfTitles, 5u);
     // TearDown checks that the hidden window went and that the registration released the graph.
@@ -201,7 +200,7 @@ TEST_F(ReadDVDVolumeTest, NoVideoWindowStopsBeforeAnyQueryAndCleansUp) {
 TEST_F(ReadDVDVolumeTest, NoMediaControlDiscardsTheFirstTitleAndCleansUp) {
     fake.setup.mediaControl = false;
     TKxDVDInfo dvd;
-    EXPECT_FALSE(Read(dvd));
+    EXPECT_FALSE(Read(dvd).completed);
     EXPECT_EQ(dvd.Titles.Count(), 0) << "title 1's record is discarded";
     EXPECT_EQ(dvd.NumberOfTitles, 2u) << "the volume facts read before the stop stay";
     EXPECT_THAT(fake.record->calls,
@@ -213,14 +212,14 @@ TEST_F(ReadDVDVolumeTest, NoMediaControlIsHarmlessWithoutTitles) {
     fake.setup.mediaControl = false;
     fake.setup.titles = 0;
     TKxDVDInfo dvd;
-    EXPECT_TRUE(Read(dvd));
+    EXPECT_TRUE(Read(dvd).completed);
 }
 
 TEST_F(ReadDVDVolumeTest, AFailureInsideIsTurnedIntoFalse) {
     fake.setup.throwOnChapters = true;
     TKxDVDInfo dvd;
     bool result = true;
-    EXPECT_NO_THROW(result = Read(dvd));
+    EXPECT_NO_THROW(result = Read(dvd).completed);
     EXPECT_FALSE(result);
 }
 
@@ -231,7 +230,7 @@ TEST_F(ReadDVDVolumeTest, SubpictureEnabledExactlyWhenTheDisabledFlagIsZero) {
         dvd.SubpictureEnabled = flag != 0;
         {
             const auto installed = flagged.Install();
-            ASSERT_TRUE(ReadDVDVolume(kPath, dvd));
+            ASSERT_TRUE(ReadDVDVolume(kPath, dvd).completed);
         }
         EXPECT_EQ(dvd.SubpictureEnabled, flag == 0) << "flag " << flag;
     }
@@ -242,7 +241,7 @@ TEST_F(ReadDVDVolumeTest, AFailedSubpictureQueryLeavesSubpictureEnabledAsItWas) 
     for (const bool before : {false, true}) {
         TKxDVDInfo dvd;
         dvd.SubpictureEnabled = before;
-        ASSERT_TRUE(Read(dvd));
+        ASSERT_TRUE(Read(dvd).completed);
         EXPECT_EQ(dvd.SubpictureEnabled, before);
     }
 }
@@ -250,28 +249,29 @@ TEST_F(ReadDVDVolumeTest, AFailedSubpictureQueryLeavesSubpictureEnabledAsItWas) 
 TEST_F(ReadDVDVolumeTest, ASecondReadingReplacesTheTitles) {
     TKxDVDInfo dvd;
     fake.setup.titles = 3;
-    ASSERT_TRUE(Read(dvd));
+    ASSERT_TRUE(Read(dvd).completed);
     ASSERT_EQ(dvd.Titles.Count(), 3);
 
     FakeDvd second(FakeDvdSetup{.titles = 1, .chaptersBase = 40});
     {
         const auto installed = second.Install();
-        ASSERT_TRUE(ReadDVDVolume(kPath, dvd));
+        ASSERT_TRUE(ReadDVDVolume(kPath, dvd).completed);
     }
     ASSERT_EQ(dvd.Titles.Count(), 1);
     EXPECT_EQ(dvd.Titles.Items(0).NumberOfChapters, 41u) << "title 1 of the second volume at index 0";
     EXPECT_THROW(dvd.Titles.Items(1), std::out_of_range);
 }
 
-TEST_F(ReadDVDVolumeTest, ReadDVDInfoReadsTheComponentsFile) {
-    TKxLumora lumora;
-    lumora.SetFileName(kPath);
-    {
-        const auto installed = fake.Install();
-        lumora.ReadDVDInfo();
-    }
-    EXPECT_EQ(fake.record->renderedPath, kPath);
-    EXPECT_EQ(lumora.DVDInfo().Titles.Count(), 2);
+TEST_F(ReadDVDVolumeTest, TellsWhetherTheNavigatorTookThePathForAVolume) {
+    TKxDVDInfo dvd;
+    const DVDReadOutcome rendered = Read(dvd);
+    EXPECT_TRUE(rendered.volumeRendered);
+
+    fake.setup.renderFails = true;
+    const DVDReadOutcome refused = Read(dvd);
+    EXPECT_FALSE(refused.volumeRendered);
+    EXPECT_TRUE(refused.completed) << "the reading goes on and asks the navigator regardless";
+    EXPECT_EQ(dvd.Titles.Count(), 2);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/kx_ds_adds_for_info.h"
-#include "mediainfo/codec_names.h"
+#include "mediainfo/audio_format_tag_names.h"
+#include "mediainfo/container_names.h"
+#include "mediainfo/fourcc_descriptions.h"
 #include "mediainfo/media_type_names.h"
 #include "platform/media_uuids.h"
 

@@ -4,19 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "dvd/kx_dvd_info.h"
+#include "tests/support/fake_dvd.h"
 
 namespace {
 
+using lumora::testing::FakeAudio;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-DVD_AudioAttributes Audio(DVD_AUDIO_FORMAT format, BYTE channels, LCID language) {
-    DVD_AudioAttributes audio{};
-    audio.AudioFormat = format;
-    audio.bNumberOfChannels = channels;
-    audio.Language = language;
-    return audio;
-}
 
 TEST(DvdTitleLine, NumbersFromOneAndLeavesOutTheFrames) {
     TKx_DVD_TitleInfo title;
@@ -50,9 +44,9 @@ TEST(DvdVideoLine, NamesTheCompressionAndEndsWithASpace) {
 TEST(DvdAudioLines, FormatChannelsAndLanguage) {
     DVD_TitleAttributes attributes{};
     attributes.ulNumberOfAudioStreams = 2;
-    attributes.AudioAttributes[0] = Audio(DVD_AudioFormat_AC3, 6, 0x0409);
-    attributes.AudioAttributes[1] = Audio(DVD_AudioFormat_LPCM, 2, 0);
-    attributes.AudioAttributes[2] = Audio(DVD_AudioFormat_DTS, 6, 0x0409);
+    attributes.AudioAttributes[0] = FakeAudio(DVD_AudioFormat_AC3, 6, 0x0409);
+    attributes.AudioAttributes[1] = FakeAudio(DVD_AudioFormat_LPCM, 2, 0);
+    attributes.AudioAttributes[2] = FakeAudio(DVD_AudioFormat_DTS, 6, 0x0409);
     EXPECT_THAT(DvdAudioLines(attributes),
                 ElementsAre("AC3 - 6 канала(ов) - English", "LPCM - 2 канала(ов) - [Unknown language]"));
 }
@@ -66,14 +60,14 @@ TEST(DvdAudioLines, EveryFormatName) {
     EXPECT_EQ(DvdAudioFormatName(static_cast<DVD_AUDIO_FORMAT>(9)), "");
     DVD_TitleAttributes attributes{};
     attributes.ulNumberOfAudioStreams = 1;
-    attributes.AudioAttributes[0] = Audio(static_cast<DVD_AUDIO_FORMAT>(42), 2, 0x0419);
+    attributes.AudioAttributes[0] = FakeAudio(static_cast<DVD_AUDIO_FORMAT>(42), 2, 0x0419);
     EXPECT_THAT(DvdAudioLines(attributes), ElementsAre(" - 2 канала(ов) - Russian"));
 }
 
 TEST(DvdAudioLines, AtMostEightEvenWhenTheCountSaysMore) {
     DVD_TitleAttributes attributes{};
     for (auto& audio : attributes.AudioAttributes)
-        audio = Audio(DVD_AudioFormat_MPEG2, 2, 0x0407);
+        audio = FakeAudio(DVD_AudioFormat_MPEG2, 2, 0x0407);
     attributes.ulNumberOfAudioStreams = 0xFFFFFFFF;
     EXPECT_EQ(DvdAudioLines(attributes).size(), 8u);
     attributes.ulNumberOfAudioStreams = 0;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/ole_sys_error.h"
-#include "mediainfo/lumoram.h"
-#include "tests/unit/catalogue/fakes.h"
+#include "component/lumoram.h"
+#include "tests/support/fake_catalogue.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/page_text/file_page_lines.h"
-#include "mediainfo/lumoram.h"
+#include "component/lumoram.h"
 #include "tests/support/fake_media_detector.h"
 #include "tests/support/temp_dir.h"
 

@@ -13,7 +13,7 @@
 #include "platform/devenum.h"
 #include "platform/dialog_host.h"
 #include "platform/property_bag.h"
-#include "platform/property_pages.h"
+#include "platform/property_frame.h"
 #include "platform/vfw_dialogs.h"
 
 namespace fakes {

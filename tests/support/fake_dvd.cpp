@@ -1,4 +1,4 @@
-#include "tests/unit/dvd/fake_dvd_graph.h"
+#include "tests/support/fake_dvd.h"
 
 #include <cstdio>
 
@@ -72,7 +72,12 @@ public:
     HRESULT GetCurrentDomain(DVD_DOMAIN*) override { return E_NOTIMPL; }
     HRESULT GetTotalTitleTime(DVD_HMSF_TIMECODE* time, ULONG* flags) override {
         Log("GetTotalTitleTime");
-        *time = {static_cast<BYTE>(playing_), 5, 3, 12};
+        if (!setup_.script.empty()) {
+            if (playing_ == 0 || playing_ > setup_.script.size()) return VFW_E_DVD_INVALIDDOMAIN;
+            *time = setup_.script[playing_ - 1].time;
+        } else {
+            *time = {static_cast<BYTE>(playing_), 5, 3, 12};
+        }
         *flags = DVD_TC_FLAG_25fps;
         return S_OK;
     }
@@ -108,6 +113,11 @@ public:
     HRESULT GetTitleAttributes(ULONG title, DVD_MenuAttributes* menu,
                                DVD_TitleAttributes* attributes) override {
         Log(WithNumber("GetTitleAttributes", title));
+        if (!setup_.script.empty()) {
+            if (title == 0 || title > setup_.script.size()) return E_INVALIDARG;
+            *attributes = setup_.script[title - 1].attributes;
+            return S_OK;
+        }
         menu->fAudioPresent = 1;
         attributes->ulNumberOfAudioStreams = title;
         return S_OK;
@@ -128,7 +138,7 @@ public:
         *volumes = 2;
         *volume = 1;
         *side = DVD_SIDE_B;
-        *titles = setup_.titles;
+        *titles = setup_.script.empty() ? setup_.titles : static_cast<ULONG>(setup_.script.size());
         return S_OK;
     }
     HRESULT GetPlayerParentalLevel(ULONG* level, BYTE country[2]) override {
@@ -225,8 +235,8 @@ public:
     }
     HRESULT RenderDvdVideoVolume(const char* path, DWORD flags, AM_DVD_RENDERSTATUS*) override {
         Log(flags == AM_DVD_HWDEC_PREFER ? "RenderDvdVideoVolume" : "RenderDvdVideoVolume flags");
-        record_->renderedPath = path ? path : "(null)";
-        return VFW_E_DVD_RENDERFAIL;  // the reader goes on regardless
+        record_->renderedPaths.push_back(path ? path : "(null)");
+        return setup_.renderFails ? VFW_E_DVD_RENDERFAIL : S_OK;
     }
 
 private:
@@ -241,7 +251,7 @@ FakeDvd::FakeDvd(FakeDvdSetup setup) : setup(setup) {}
 
 std::unique_ptr<ScopedClassOverride> FakeDvd::Install() {
     return std::make_unique<ScopedClassOverride>(
-        CLSID_DvdGraphBuilder, [setup = setup, record = record](const IID& iid, void** out) -> HRESULT {
+        CLSID_DvdGraphBuilder, [this](const IID& iid, void** out) -> HRESULT {
             if (!setup.builder) {
                 *out = nullptr;
                 return REGDB_E_CLASSNOTREG;
@@ -249,6 +259,32 @@ std::unique_ptr<ScopedClassOverride> FakeDvd::Install() {
             record->calls.push_back("CoCreateInstance");
             return CreateComObject<FakeBuilder>(iid, out, setup, record);
         });
+}
+
+DVD_AudioAttributes FakeAudio(DVD_AUDIO_FORMAT format, BYTE channels, LCID language) {
+    DVD_AudioAttributes audio{};
+    audio.AudioFormat = format;
+    audio.bNumberOfChannels = channels;
+    audio.Language = language;
+    return audio;
+}
+
+DVD_TitleAttributes FakeTitleAttributes(DVD_VIDEO_COMPRESSION compression, ULONG width, ULONG height,
+                                        ULONG aspectX, ULONG aspectY, std::vector<DVD_AudioAttributes> audio,
+                                        std::vector<LCID> subpictures) {
+    DVD_TitleAttributes attributes{};
+    attributes.VideoAttributes.Compression = compression;
+    attributes.VideoAttributes.ulSourceResolutionX = width;
+    attributes.VideoAttributes.ulSourceResolutionY = height;
+    attributes.VideoAttributes.ulAspectX = aspectX;
+    attributes.VideoAttributes.ulAspectY = aspectY;
+    attributes.ulNumberOfAudioStreams = static_cast<ULONG>(audio.size());
+    for (size_t i = 0; i < audio.size() && i < 8; ++i)
+        attributes.AudioAttributes[i] = audio[i];
+    attributes.ulNumberOfSubpictureStreams = static_cast<ULONG>(subpictures.size());
+    for (size_t i = 0; i < subpictures.size() && i < 32; ++i)
+        attributes.SubpictureAttributes[i].Language = subpictures[i];
+    return attributes;
 }
 
 }  // namespace lumora::testing

@@ -1,8 +1,8 @@
-// The catalogue operations of TKxLumora: filling the seven lists and the settings dialogs of
-// codecs and filters by display name.
-#include "catalogue/kx_ds_adds_for_info.h"
+#include "component/lumoram.h"
+
 #include "catalogue/kx_sys_dev_enum.h"
-#include "mediainfo/lumoram.h"
+#include "dvd/read_dvd_volume.h"
+#include "mediainfo/analyse_media_file.h"
 #include "platform/devenum.h"
 
 namespace {
@@ -35,6 +35,29 @@ void ShowSettings(const GUID& category, const std::string& name, TSettingsDialog
 }
 
 }  // namespace
+
+TKxLumora::TKxLumora() : FDVDInfo(std::make_unique<TKxDVDInfo>()) {}
+
+TKxLumora::~TKxLumora() = default;
+
+void TKxLumora::ReadFileInfo() {
+    try {
+        FFile = {};
+        AnalyseMediaFile(FFileName, FDecimalSeparator, FFile);
+    } catch (...) {
+        // The analysis reports its failures through VideoMajorType; anything else thrown
+        // (memory exhaustion) leaves the results as far as they were filled.
+    }
+}
+
+const TKxAudioStreamInfo& TKxLumora::GetAudioStream(int32_t index) const {
+    return FFile.AudioStreams.at(static_cast<size_t>(index));
+}
+
+void TKxLumora::ReadDVDInfo() {
+    // ReadDVDVolume turns every failure into its outcome; nothing is shown.
+    FDVDVolumeRead = ReadDVDVolume(FFileName, *FDVDInfo).volumeRendered;
+}
 
 void TKxLumora::FillDeviceLists() {
     const struct {

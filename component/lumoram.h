@@ -24,21 +24,22 @@ public:
     // Analyses the file named by FileName. Every result is cleared first, so nothing of an
     // earlier file remains; never throws.
     void ReadFileInfo();
+    // Reads the DVD-Video volume named by FileName into DVDInfo; never throws.
     void ReadDVDInfo();
 
-    int32_t AudioStreamCount() const { return static_cast<int32_t>(FAudioStreams.size()); }
+    int32_t AudioStreamCount() const { return static_cast<int32_t>(FFile.AudioStreams.size()); }
     // Borrowed until the next ReadFileInfo; std::out_of_range outside 0 .. AudioStreamCount() − 1.
     const TKxAudioStreamInfo& GetAudioStream(int32_t index) const;
 
-    const TKxVideoStreamInfo& Video() const { return FVideo; }
-    const std::string& FileFormat() const { return FFileFormat; }
-    const std::string& OtherMajorType() const { return FOtherMajorType; }
-    const std::string& OtherSubType() const { return FOtherSubType; }
+    const TKxVideoStreamInfo& Video() const { return FFile.Video; }
+    const std::string& FileFormat() const { return FFile.FileFormat; }
+    const std::string& OtherMajorType() const { return FFile.OtherMajorType; }
+    const std::string& OtherSubType() const { return FFile.OtherSubType; }
     // Also carries the failure markers "FILE NOT FOUND" and "ERROR".
-    const std::string& VideoMajorType() const { return FVideoMajorType; }
-    const std::string& VideoSubType() const { return FVideoSubType; }
-    const std::string& AudioMajorType() const { return FAudioMajorType; }
-    const std::string& AudioSubType() const { return FAudioSubType; }
+    const std::string& VideoMajorType() const { return FFile.VideoMajorType; }
+    const std::string& VideoSubType() const { return FFile.VideoSubType; }
+    const std::string& AudioMajorType() const { return FFile.AudioMajorType; }
+    const std::string& AudioSubType() const { return FFile.AudioSubType; }
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(std::string fileName) { FFileName = std::move(fileName); }
@@ -49,6 +50,8 @@ public:
 
     TKxDVDInfo& DVDInfo() { return *FDVDInfo; }
     const TKxDVDInfo& DVDInfo() const { return *FDVDInfo; }
+    // Whether the last ReadDVDInfo found a DVD-Video volume at FileName; false before any.
+    bool DVDVolumeRead() const { return FDVDVolumeRead; }
 
     const TStrings& List_AudioCodecs() const { return FList_AudioCodecs; }
     const TStrings& List_VideoCodecs() const { return FList_VideoCodecs; }
@@ -58,11 +61,10 @@ public:
     const TStrings& List_AudioOutputDevices() const { return FList_AudioOutputDevices; }
     const TStrings& List_TVTuners() const { return FList_TVTuners; }
 
-    // The catalogue (defined in catalogue/lumora_catalogue.cpp). FillDeviceLists refills the
-    // seven lists from the platform's categories and lets a failure through, leaving the lists
-    // not yet reached empty. The Has and Show operations look a codec or filter up by display
-    // name (ignoring case; the later of equal names) and catch every failure: Has then gives
-    // false and Show shows nothing. Show returns when the dialog has been closed.
+    // The catalogue. FillDeviceLists refills the seven lists from the platform's categories and lets a
+    // failure through, leaving the lists not yet reached empty. The Has and Show operations look a codec or
+    // filter up by display name (ignoring case; the later of equal names) and catch every failure: Has then
+    // gives false and Show shows nothing. Show returns when the dialog has been closed.
     void FillDeviceLists();
     bool HasVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
     void ShowVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
@@ -72,22 +74,11 @@ public:
     void ShowDSFilterSettings(const std::string& name, TSettingsDialogKind kind) const;
 
 private:
-    friend class MediaFileAnalysis;
-
-    void ClearFileResults();
-
-    std::vector<std::unique_ptr<TKxAudioStreamInfo>> FAudioStreams;
-    TKxVideoStreamInfo FVideo;
-    std::string FFileFormat;
-    std::string FOtherMajorType;
-    std::string FOtherSubType;
-    std::string FVideoMajorType;
-    std::string FVideoSubType;
-    std::string FAudioMajorType;
-    std::string FAudioSubType;
+    MediaFileResults FFile;  // the audio streams, the video record and the type names
     std::string FFileName;
     std::string FDecimalSeparator = ".";
     std::unique_ptr<TKxDVDInfo> FDVDInfo;
+    bool FDVDVolumeRead = false;
     TStrings FList_AudioCodecs;
     TStrings FList_VideoCodecs;
     TStrings FList_DirectShowFilters;

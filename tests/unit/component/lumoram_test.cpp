@@ -1,0 +1,102 @@
+// TKxLumora's file and DVD operations over fake platform objects; its catalogue operations are in
+// catalogue_operations_test.cpp.
+#include "component/lumoram.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_dvd.h"
+#include "tests/support/fake_media_detector.h"
+#include "tests/support/temp_dir.h"
+
+namespace lumora::testing {
+namespace {
+
+class ComponentFileInfo : public ::testing::Test {
+protected:
+    // Runs ReadFileInfo on an existing file with the scripted detector installed.
+    void Analyse(const std::string& name = "clip.avi") {
+        ScopedFakeMediaDetector detector(script);
+        lumora.SetFileName(dir.File(name));
+        lumora.ReadFileInfo();
+    }
+
+    TempDir dir;
+    FakeMediaScript script;
+    TKxLumora lumora;
+};
+
+TEST_F(ComponentFileInfo, FailureThrownInsideIsSwallowedWithResultsSoFar) {
+    script.streams = {WaveStream(1, 2, 44100, 16), WaveStream(1, 1, 8000, 8)};
+    script.streams[1].throwOnLength = true;
+    Analyse();
+    EXPECT_EQ(lumora.AudioStreamCount(), 1);
+    EXPECT_EQ(lumora.AudioMajorType(), "Audio");
+    EXPECT_EQ(script.liveDetectors, 0);
+}
+
+TEST_F(ComponentFileInfo, EachFileStartsFromEmptyResults) {
+    FakeStream video = VideoInfoStream(640, 480, MakeFourCC('X', 'V', 'I', 'D'), 1000);
+    video.rate = 25;
+    video.length = 3;
+    script.streams = {video, WaveStream(1, 2, 44100, 16), WaveStream(1, 2, 44100, 16)};
+    Analyse("first.avi");
+    ASSERT_EQ(lumora.AudioStreamCount(), 2);
+
+    script.streams = {WaveStream(0x55, 2, 44100, 0)};
+    Analyse("second.wav");
+    EXPECT_EQ(lumora.AudioStreamCount(), 1);
+    EXPECT_EQ(lumora.Video().Codec, "");
+    EXPECT_EQ(lumora.Video().Width, 0);
+    EXPECT_EQ(lumora.Video().FrameRate, 0);
+    EXPECT_EQ(lumora.Video().AspectRatio, "");
+    EXPECT_EQ(lumora.FileFormat(), "") << "WAV is no listed container";
+    EXPECT_EQ(lumora.VideoMajorType(), "");
+    EXPECT_EQ(lumora.VideoSubType(), "");
+
+    lumora.SetFileName((dir.Path() / "missing.avi").string());
+    lumora.ReadFileInfo();
+    EXPECT_EQ(lumora.AudioStreamCount(), 0);
+    EXPECT_EQ(lumora.AudioMajorType(), "");
+    EXPECT_EQ(lumora.VideoMajorType(), "FILE NOT FOUND");
+}
+
+TEST(Component, StartsEmpty) {
+    TKxLumora lumora;
+    EXPECT_EQ(lumora.AudioStreamCount(), 0);
+    EXPECT_EQ(lumora.FileName(), "");
+    EXPECT_EQ(lumora.FileFormat(), "");
+    EXPECT_EQ(lumora.Video().Codec, "");
+    EXPECT_EQ(lumora.Video().Width, 0);
+    EXPECT_EQ(lumora.Video().AspectX, 0);
+    EXPECT_EQ(lumora.DVDInfo().Titles.Count(), 0);
+    EXPECT_FALSE(lumora.DVDVolumeRead());
+    for (const TStrings* list :
+         {&lumora.List_AudioCodecs(), &lumora.List_VideoCodecs(), &lumora.List_DirectShowFilters(),
+          &lumora.List_VideoCaptureDevices(), &lumora.List_AudioCaptureDevices(),
+          &lumora.List_AudioOutputDevices(), &lumora.List_TVTuners()})
+        EXPECT_TRUE(list->empty());
+}
+
+TEST(ComponentDVDInfo, ReadsTheComponentsFileAndKeepsWhetherItWasAVolume) {
+    const std::string path = "/media/disc/VIDEO_TS/VIDEO_TS.IFO";
+    TKxLumora lumora;
+    lumora.SetFileName(path);
+    FakeDvd fake;
+    {
+        const auto installed = fake.Install();
+        lumora.ReadDVDInfo();
+    }
+    EXPECT_EQ(fake.record->renderedPaths, std::vector<std::string>{path});
+    EXPECT_EQ(lumora.DVDInfo().Titles.Count(), 2);
+    EXPECT_TRUE(lumora.DVDVolumeRead());
+
+    fake.setup.renderFails = true;
+    {
+        const auto installed = fake.Install();
+        lumora.ReadDVDInfo();
+    }
+    EXPECT_FALSE(lumora.DVDVolumeRead()) << "a second reading's answer replaces the first";
+}
+
+}  // namespace
+}  // namespace lumora::testing
