@@ -25,7 +25,7 @@ namespace {
 // A thread's own component, initialised for that thread.
 class FileAnalyser : public ItemWorker {
 public:
-    FileAnalyser(const std::vector<std::string>& files, const std::string& separator, bool json)
+    FileAnalyser(const PathList& files, const std::string& separator, bool json)
         : files_(files), json_(json) {
         CoInitialize(nullptr);
         lumora_.emplace();
@@ -37,7 +37,7 @@ public:
     }
 
     ItemResult Work(size_t index) override {
-        const std::string& path = files_[index];
+        const std::string path(files_[index]);
         TKxLumora& lumora = *lumora_;
         lumora.SetFileName(path);
         lumora.ReadFileInfo();
@@ -54,7 +54,7 @@ public:
     }
 
 private:
-    const std::vector<std::string>& files_;
+    const PathList& files_;
     const bool json_;
     std::optional<TKxLumora> lumora_;
 };
@@ -70,13 +70,13 @@ unsigned Cores() {
 
 int PrintFileInfo(const InfoOptions& options, Output& out) {
     const ExpandedFiles expanded = ExpandArguments(options.paths, {options.include, options.exclude});
-    const std::vector<std::string>& files = expanded.files;
-    const bool headers = !options.json && files.size() > 1;
+    const PathList& files = expanded.files;
+    const bool headers = !options.json && files.Size() > 1;
     const std::string separator = UserDecimalSeparator();
     const unsigned threads =
-        std::min<size_t>(options.jobs != 0 ? options.jobs : Cores(), std::max<size_t>(files.size(), 1));
+        std::min<size_t>(options.jobs != 0 ? options.jobs : Cores(), std::max<size_t>(files.Size(), 1));
 
-    ProgressBar progress(files.size(), options.progress);
+    ProgressBar progress(files.Size(), options.progress);
     // The bar shares the terminal with standard output only when that is a terminal too.
     const bool outputOnTerminal = ::isatty(STDOUT_FILENO) == 1;
     bool anyFailed = expanded.unreadableFolder;
@@ -97,7 +97,7 @@ int PrintFileInfo(const InfoOptions& options, Output& out) {
         return true;
     };
     progress.Update(0);
-    RunOrderedWork(files.size(), threads, hooks);
+    RunOrderedWork(files.Size(), threads, hooks);
     progress.Erase();
     if (!out.Finish()) return kExitFailed;
     return anyFailed ? kExitFailed : kExitOk;

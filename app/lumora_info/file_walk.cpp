@@ -35,21 +35,16 @@ public:
 
     void Walk(const std::string& root) {
         visited_.clear();
-        std::vector<std::string> files;
+        const size_t first = out_.files.Size();
         std::vector<std::string> pending = {root};
         bool top = true;
         while (!pending.empty()) {
             const std::string folder = std::move(pending.back());
             pending.pop_back();
-            std::vector<std::string> folders;
-            Read(folder, top, files, folders);
+            Read(folder, top, pending);
             top = false;
-            pending.insert(pending.end(), std::make_move_iterator(folders.begin()),
-                           std::make_move_iterator(folders.end()));
         }
-        std::sort(files.begin(), files.end());
-        out_.files.insert(out_.files.end(), std::make_move_iterator(files.begin()),
-                          std::make_move_iterator(files.end()));
+        out_.files.SortFrom(first);
     }
 
 private:
@@ -58,9 +53,9 @@ private:
         out_.unreadableFolder = true;
     }
 
-    // The folder's files and subfolders; the top folder may be reached through a link.
-    void Read(const std::string& folder, bool top, std::vector<std::string>& files,
-              std::vector<std::string>& folders) {
+    // The folder's files into the list, its subfolders into `folders`; the top folder may be
+    // reached through a link.
+    void Read(const std::string& folder, bool top, std::vector<std::string>& folders) {
         const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (top ? 0 : O_NOFOLLOW);
         const int fd = ::open(folder.c_str(), flags);
         if (fd < 0) {
@@ -90,7 +85,7 @@ private:
             switch (Kind(fd, *entry)) {
                 case EntryKind::Folder: folders.push_back(prefix + name); break;
                 case EntryKind::File:
-                    if (filter_.Accepts(name)) files.push_back(prefix + name);
+                    if (filter_.Accepts(name)) out_.files.Add(prefix + name);
                     break;
                 case EntryKind::Other: break;
             }
@@ -143,7 +138,7 @@ ExpandedFiles ExpandArguments(const std::vector<std::string>& arguments, const N
         if (IsFolder(argument))
             walk.Walk(argument);
         else
-            out.files.push_back(argument);
+            out.files.Add(argument);
     }
     return out;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/lumora_info/path_list.h"
+
 struct NameFilter {
     std::vector<std::string> include;  // fnmatch patterns on a file's name; empty: every name
     std::vector<std::string> exclude;  // wins over include
@@ -12,7 +14,7 @@ struct NameFilter {
 };
 
 struct ExpandedFiles {
-    std::vector<std::string> files;
+    PathList files;
     bool unreadableFolder = false;  // some folder was reported on standard error and skipped
 };
 
