@@ -8,7 +8,7 @@ packages=(
   libdvdread-dev libasound2-dev libv4l-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-wine
   libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev clang libclang-rt-14-dev
-  ffmpeg dvdauthor lsdvd xvfb xauth hyperfine
+  ffmpeg dvdauthor lsdvd xvfb xauth hyperfine mediainfo time python3
 )
 
 missing=()
