@@ -1,5 +1,6 @@
 #include "platform/backends/devenum/sound_server_devices.h"
 
+#include <dlfcn.h>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
 #include <pulse/mainloop.h>
@@ -31,6 +32,29 @@ struct OperationUnref {
     void operator()(pa_operation* operation) const { pa_operation_unref(operation); }
 };
 using Operation = std::unique_ptr<pa_operation, OperationUnref>;
+
+// libpulse reports on standard error what it dislikes, such as a broken line of client.conf.
+// Its logging goes nowhere instead: the switch belongs to libpulse's internal library, so it is
+// looked up at run time, and a libpulse without it still works, only not silently.
+void SilenceLibpulse() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        void* library = dlopen("libpulse.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        if (!library) return;
+        using ParseTarget = void* (*)(const char*);
+        using TargetFunction = void (*)(void*);
+        const auto parse = reinterpret_cast<ParseTarget>(dlsym(library, "pa_log_parse_target"));
+        const auto set = reinterpret_cast<TargetFunction>(dlsym(library, "pa_log_set_target"));
+        const auto free = reinterpret_cast<TargetFunction>(dlsym(library, "pa_log_target_free"));
+        if (parse && set && free) {
+            if (void* nowhere = parse("null")) {
+                set(nowhere);
+                free(nowhere);
+            }
+        }
+        dlclose(library);
+    });
+}
 
 // The last server that let a whole bound pass: asked again only after this long.
 constexpr std::chrono::seconds kSilentServerMemory{1};
@@ -139,6 +163,7 @@ bool Iterate(pa_mainloop* loop, Clock::time_point deadline) {
 
 SoundServerDevices ReadSoundServerDevices(std::chrono::milliseconds bound) {
     const Clock::time_point deadline = Clock::now() + bound;
+    SilenceLibpulse();
     // Outlives the context, whose pending requests point to it.
     Answers answers;
     const std::unique_ptr<pa_mainloop, MainloopFree> loop(pa_mainloop_new());

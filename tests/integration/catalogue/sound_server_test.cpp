@@ -243,11 +243,14 @@ TEST_F(SoundServer, NoMembersFromAServerThatIsMissingRefusesOrNeverAnswers) {
         const char* what;
         std::optional<bool> socketListens;  // nullopt: no socket file at all
         milliseconds limit;
+        const char* clientConf = "";
     } cases[] = {
         {"no server", std::nullopt, milliseconds(50)},
         {"a socket file nobody listens on", false, milliseconds(50)},
         // Both categories together within one bound: the silent server is not waited for twice.
         {"a server that never answers", true, kSoundServerBound + milliseconds(200)},
+        {"a broken client.conf, which libpulse complains about", std::nullopt, milliseconds(50),
+         "no setting here\n"},
     };
     const Names alsaCapture = NamesOf(AlsaCaptureMembers()), alsaPlayback = NamesOf(AlsaPlaybackMembers());
     ComPtr<ICreateDevEnum> loaded;  // the module's first load is not the enumeration's cost
@@ -255,6 +258,7 @@ TEST_F(SoundServer, NoMembersFromAServerThatIsMissingRefusesOrNeverAnswers) {
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
         SoundServerEnvironment environment;
+        environment.Folder().File("client.conf", test.clientConf);
         std::optional<UnixSocket> socket;
         if (test.socketListens) {
             socket.emplace(environment.SocketPath().string(), *test.socketListens);
