@@ -5,10 +5,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   libavformat-dev libavcodec-dev libavfilter-dev libavdevice-dev libavutil-dev libswscale-dev
-  libdvdread-dev libasound2-dev libv4l-dev
+  libdvdread-dev libasound2-dev libv4l-dev libpulse-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  ffmpeg dvdauthor lsdvd xvfb xauth hyperfine
+  ffmpeg dvdauthor lsdvd xvfb xauth hyperfine pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -2,9 +2,14 @@
 //   window_screenshot MEDIA_FILE OUTPUT.png [PAGE [DVD_IFO]]
 // The file goes through the real media detector; only the file dialogs are answered by the
 // program. PAGE (1 to 3) picks the page in front; the file page is the default. With DVD_IFO the
-// DVD page opens that volume and selects its first title.
+// DVD page opens that volume and selects its first title. LUMORA_SCREENSHOT_OPEN_LISTS, a
+// comma-separated list of drop-down lists' object names, opens those lists, and the picture is
+// then taken from the screen: the window with the open lists.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <clocale>
@@ -12,6 +17,30 @@
 
 #include "app/lumora_demo_unit.h"
 #include "platform/com.h"
+
+namespace {
+
+QPixmap Picture(QWidget& form) {
+    const QStringList open =
+        qEnvironmentVariable("LUMORA_SCREENSHOT_OPEN_LISTS").split(',', Qt::SkipEmptyParts);
+    if (open.isEmpty()) return form.grab();
+    QRect area = form.frameGeometry();
+    for (const QString& name : open) {
+        auto* list = form.findChild<QComboBox*>(name);
+        if (!list) {
+            std::fprintf(stderr, "window_screenshot: warning: no drop-down list %s\n", qPrintable(name));
+            continue;
+        }
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        if (!QTest::qWaitForWindowExposed(popup)) continue;
+        area |= popup->frameGeometry();
+    }
+    QApplication::processEvents();
+    return form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -51,7 +80,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "window_screenshot: warning: the media detector found no stream in %s\n",
                              qPrintable(media));
             form.PageControl1->setCurrentIndex(page - 1);
-            if (!form.grab().save(arguments[2], "PNG")) {
+            if (!Picture(form).save(arguments[2], "PNG")) {
                 std::fprintf(stderr, "window_screenshot: cannot write %s\n", qPrintable(arguments[2]));
                 status = 1;
             }
