@@ -114,8 +114,9 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent),
       OpenDialog1(QStringLiteral("Все файлы"), {QStringLiteral("*")}),
-      // DVD file names are usually upper case; the pattern takes any case in every dialog.
-      OpenDialog2(QStringLiteral("IFO файл"), {QStringLiteral("*.[iI][fF][oO]")}) {
+      // DVD file names are usually upper case; the patterns take any case in every dialog.
+      OpenDialog2({{QStringLiteral("IFO файл"), {QStringLiteral("*.[iI][fF][oO]")}},
+                   {QStringLiteral("Образ DVD"), {QStringLiteral("*.[iI][sS][oO]")}}}) {
     InitWindowResources();
     setObjectName(QStringLiteral("Form1"));
     // XPManifest1: the window uses the platform's widget style; nothing to declare on Linux.

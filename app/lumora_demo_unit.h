@@ -79,7 +79,7 @@ public:
     TSortedComboBox* cbTVTuners = nullptr;
     TSortedComboBox* cbAudioOutputDevices = nullptr;
 
-    // The first page's dialog (all files) and the second page's (DVD .ifo files).
+    // The first page's dialog (all files) and the second page's (DVD .ifo files, DVD images).
     TOpenDialog OpenDialog1;
     TOpenDialog OpenDialog2;
 
