@@ -8,6 +8,7 @@
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/lumora_demo_unit.h"
 #include "app/start_up.h"
+#include "app/user_language.h"
 #include "platform/com.h"
 #include "platform/dialog_host.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     if (!commandLine.message.empty())
         std::fputs(commandLine.message.c_str(), commandLine.exitStatus == 0 ? stdout : stderr);
     if (commandLine.exitStatus) return *commandLine.exitStatus;
+    InstallTranslations(application);
     // Qt sets the C library's locale from the environment; numbers are read and written in the C
     // form (the user's decimal separator is put in explicitly), so keep that one as C.
     std::setlocale(LC_NUMERIC, "C");
