@@ -14,6 +14,7 @@
 #include "app/lumora_demo_unit.h"
 #include "app/start_up.h"
 #include "tests/integration/dvd/dvd_test_volumes.h"
+#include "tests/support/fake_catalogue.h"
 #include "tests/support/media_tools.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/widget_texts.h"
@@ -224,6 +225,9 @@ private slots:
     }
 
 private:
+    // The window reads the catalogue at start; an empty one keeps these tests apart from the
+    // device module.
+    fakes::FakePlatform catalogue_;
     std::optional<std::filesystem::path> volumes_;
     TempDir media_;
 };
