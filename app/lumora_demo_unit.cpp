@@ -275,15 +275,14 @@ std::optional<Qt::DropAction> DropActionFor(Qt::DropActions possible) {
     return std::nullopt;
 }
 
-bool Welcome(QDropEvent* event) {
-    const std::optional<Qt::DropAction> action = DropActionFor(event->possibleActions());
-    if (!action || !DraggedPath(event->mimeData())) {
+// Takes the drag or drop with the action, or refuses it when there is none.
+void Answer(QDropEvent* event, std::optional<Qt::DropAction> action) {
+    if (!action) {
         event->ignore();
-        return false;
+        return;
     }
     event->setDropAction(*action);
     event->accept();
-    return true;
 }
 
 }  // namespace
@@ -295,15 +294,22 @@ void TForm1::AcceptFileDrops() {
         edit->setAcceptDrops(false);
 }
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) { Welcome(event); }
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    dragAction_ = DraggedPath(event->mimeData()) ? DropActionFor(event->possibleActions()) : std::nullopt;
+    Answer(event, dragAction_);
+}
 
-void TForm1::dragMoveEvent(QDragMoveEvent* event) { Welcome(event); }
+// The same answer all over the window; the drag's data is not asked for again.
+void TForm1::dragMoveEvent(QDragMoveEvent* event) { Answer(event, dragAction_); }
 
 void TForm1::dropEvent(QDropEvent* event) {
-    if (!Welcome(event)) return;
+    const std::optional<std::string> path = DraggedPath(event->mimeData());
+    const std::optional<Qt::DropAction> action =
+        path ? DropActionFor(event->possibleActions()) : std::nullopt;
+    Answer(event, action);
+    if (!action) return;
     // Opened once the drop has ended, so that the file manager is not held while media is read.
-    QTimer::singleShot(
-        0, this, [this, path = *DraggedPath(event->mimeData())] { RunHandled([&] { OpenPath(path); }); });
+    QTimer::singleShot(0, this, [this, path = *path] { RunHandled([&] { OpenPath(path); }); });
 }
 
 void TForm1::DoCreate() {

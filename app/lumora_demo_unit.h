@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <optional>
 
 #include "app/open_dialog.h"
 #include "app/sorted_combo_box.h"
@@ -124,4 +125,6 @@ private:
     void Wire(Control* control, Signal signal, void (TForm1::*handler)(QObject*));
 
     int titleRowAtPress_ = -1;
+    // How the drag now over the window would be taken; nothing while it would be refused.
+    std::optional<Qt::DropAction> dragAction_;
 };
