@@ -18,6 +18,7 @@
 #include <initializer_list>
 
 #include "app/application.h"
+#include "app/busy_cursor.h"
 #include "app/dropped_path.h"
 #include "app/dvd_volume_path.h"
 #include "app/item_height_delegate.h"
@@ -407,7 +408,10 @@ void TForm1::btOpenDVDClick(QObject*) {
 void TForm1::OpenDVD(const std::string& fileName, const QString& displayName) {
     Lumora.SetFileName(fileName);
     edDVD->setText(displayName);
-    Lumora.ReadDVDInfo();
+    {
+        const BusyCursor busy;
+        Lumora.ReadDVDInfo();
+    }
     // The boxes must not go on showing a title of the volume that is no longer open.
     edVideo->clear();
     Empty(cbAudio);
@@ -439,7 +443,10 @@ void TForm1::btOpenFileClick(QObject*) {
 void TForm1::OpenFile(const std::string& fileName, const QString& displayName) {
     Lumora.SetFileName(fileName);
     edFilename->setText(displayName);
-    Lumora.ReadFileInfo();
+    {
+        const BusyCursor busy;
+        Lumora.ReadFileInfo();
+    }
     list->clear();
     QStringList lines;
     for (const std::string& line : FilePageLines(Lumora))
