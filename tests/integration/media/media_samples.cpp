@@ -59,6 +59,8 @@ const std::vector<Sample>& AllSamples() {
         {"odd_size.avi", kPicture + "723x481 -c:v ffv1 -pix_fmt yuv444p"},
         {"pcm16.wav", kTone + "44100 -ac 2 -c:a pcm_s16le"},
         {"pcm8.wav", kTone + "8000 -c:a pcm_u8"},
+        // Short enough that reading the stream's information reaches the end of its data.
+        {"short_pcm8.wav", "-f lavfi -i sine=frequency=440:duration=0.1:sample_rate=8000 -c:a pcm_u8"},
         {"alaw.wav", kTone + "8000 -c:a pcm_alaw"},
         {"float.wav", kTone + "48000 -c:a pcm_f32le"},
         {"ima_adpcm.wav", kTone + "22050 -c:a adpcm_ima_wav"},
