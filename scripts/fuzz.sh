@@ -39,7 +39,8 @@ fuzz() {
 
 status=0
 media=tests/fuzz/media_file_inputs
-if ! fuzz media_file_fuzzer "$media/seeds" $(test -d "$media/crashes" && echo "$media/crashes"); then
+if ! fuzz media_file_fuzzer "$media/seeds" $(test -d "$media/crashes" && echo "$media/crashes") \
+  -dict=tests/fuzz/media_file.dict; then
   echo "media_file_fuzzer found a crash: $dir/findings/media_file_fuzzer/" >&2
   status=1
 fi
