@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -38,12 +39,19 @@ protected:
     void SetUp() override { CoInitialize(nullptr); }
     void TearDown() override { CoUninitialize(); }
 
+    // The page's lines and the shortest of three readings' times: a bound on the work, not on
+    // how busy the machine is.
     static Reading Read(const std::string& path) {
-        TKxLumora lumora;
-        lumora.SetFileName(path);
-        const auto start = std::chrono::steady_clock::now();
-        lumora.ReadFileInfo();
-        return {FilePageLines(lumora), std::chrono::steady_clock::now() - start};
+        Reading reading{{}, std::chrono::hours(1)};
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            TKxLumora lumora;
+            lumora.SetFileName(path);
+            const auto start = std::chrono::steady_clock::now();
+            lumora.ReadFileInfo();
+            reading.took = std::min(reading.took, std::chrono::steady_clock::now() - start);
+            reading.lines = FilePageLines(lumora);
+        }
+        return reading;
     }
 
     // A copy of the sample in the test's folder; empty when the sample could not be made.
