@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
+#include <cstdio>
 
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/lumora_demo_unit.h"
+#include "app/start_up.h"
+#include "app/user_language.h"
 #include "platform/com.h"
 #include "platform/dialog_host.h"
 
@@ -23,7 +26,18 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help needs no display, so it is answered before Qt starts.
+    if (const CommandLine help = ParseCommandLine(argc, argv); help.exitStatus == 0) {
+        std::fputs(help.message.c_str(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
+    // What is left of argv once Qt has taken its own options.
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (!commandLine.message.empty())
+        std::fputs(commandLine.message.c_str(), commandLine.exitStatus == 0 ? stdout : stderr);
+    if (commandLine.exitStatus) return *commandLine.exitStatus;
+    InstallTranslations(application);
     // Qt sets the C library's locale from the environment; numbers are read and written in the C
     // form (the user's decimal separator is put in explicitly), so keep that one as C.
     std::setlocale(LC_NUMERIC, "C");
@@ -35,8 +49,7 @@ int main(int argc, char** argv) {
 
     TForm1 Form1;
     QApplication::setWindowIcon(Form1.windowIcon());
-    Form1.DoCreate();
-    Form1.show();
+    StartWindow(Form1, commandLine.path);
     // For timing a whole start only (README, "Catalogue performance"): quit once the window has
     // been shown and the event loop has run once.
     if (qEnvironmentVariableIsSet("LUMORA_QUIT_WHEN_SHOWN"))

@@ -1,6 +1,7 @@
 #include "app/lumora_demo_unit.h"
 
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
@@ -8,12 +9,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <initializer_list>
 
 #include "app/application.h"
+#include "app/busy_cursor.h"
+#include "app/dropped_path.h"
+#include "app/dvd_volume_path.h"
 #include "app/item_height_delegate.h"
 #include "app/page_control.h"
 #include "app/page_text/drop_down_order.h"
@@ -114,8 +121,9 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent),
       OpenDialog1(QStringLiteral("Все файлы"), {QStringLiteral("*")}),
-      // DVD file names are usually upper case; the pattern takes any case in every dialog.
-      OpenDialog2(QStringLiteral("IFO файл"), {QStringLiteral("*.[iI][fF][oO]")}) {
+      // DVD file names are usually upper case; the patterns take any case in every dialog.
+      OpenDialog2({{QStringLiteral("IFO файл"), {QStringLiteral("*.[iI][fF][oO]")}},
+                   {QStringLiteral("Образ DVD"), {QStringLiteral("*.[iI][sS][oO]")}}}) {
     InitWindowResources();
     setObjectName(QStringLiteral("Form1"));
     // XPManifest1: the window uses the platform's widget style; nothing to declare on Linux.
@@ -130,6 +138,7 @@ TForm1::TForm1(QWidget* parent)
     CreateControls();
     Lumora.SetDecimalSeparator(UserDecimalSeparator());
     WireEvents();
+    AcceptFileDrops();
 }
 
 TForm1::~TForm1() = default;
@@ -250,6 +259,60 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+// The local path a drag carries; nothing for anything else (text, another scheme, no URL).
+std::optional<std::string> DraggedPath(const QMimeData* data) {
+    static const QString kUriList = QStringLiteral("text/uri-list");
+    if (!data || !data->hasFormat(kUriList)) return std::nullopt;
+    return FirstLocalPathOfUriList(data->data(kUriList).toStdString(),
+                                   QSysInfo::machineHostName().toStdString());
+}
+
+// A copy, else a link: never a move, after which the source would delete what was dropped.
+std::optional<Qt::DropAction> DropActionFor(Qt::DropActions possible) {
+    if (possible & Qt::CopyAction) return Qt::CopyAction;
+    if (possible & Qt::LinkAction) return Qt::LinkAction;
+    return std::nullopt;
+}
+
+// Takes the drag or drop with the action, or refuses it when there is none.
+void Answer(QDropEvent* event, std::optional<Qt::DropAction> action) {
+    if (!action) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(*action);
+    event->accept();
+}
+
+}  // namespace
+
+void TForm1::AcceptFileDrops() {
+    setAcceptDrops(true);
+    // An edit box would take a file manager's drag as text; the window takes it as a path.
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->setAcceptDrops(false);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    dragAction_ = DraggedPath(event->mimeData()) ? DropActionFor(event->possibleActions()) : std::nullopt;
+    Answer(event, dragAction_);
+}
+
+// The same answer all over the window; the drag's data is not asked for again.
+void TForm1::dragMoveEvent(QDragMoveEvent* event) { Answer(event, dragAction_); }
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DraggedPath(event->mimeData());
+    const std::optional<Qt::DropAction> action =
+        path ? DropActionFor(event->possibleActions()) : std::nullopt;
+    Answer(event, action);
+    if (!action) return;
+    // Opened once the drop has ended, so that the file manager is not held while media is read.
+    QTimer::singleShot(0, this, [this, path = *path] { RunHandled([&] { OpenPath(path); }); });
+}
+
 void TForm1::DoCreate() {
     RunHandled([this] { FormCreate(this); });
 }
@@ -339,9 +402,16 @@ void TForm1::btDSSettingsClick(QObject*) {
 
 void TForm1::btOpenDVDClick(QObject*) {
     if (!OpenDialog2.Execute(this)) return;
-    Lumora.SetFileName(OpenDialog2.FileName());
-    edDVD->setText(OpenDialog2.DisplayFileName());
-    Lumora.ReadDVDInfo();
+    OpenDVD(OpenDialog2.FileName(), OpenDialog2.DisplayFileName());
+}
+
+void TForm1::OpenDVD(const std::string& fileName, const QString& displayName) {
+    Lumora.SetFileName(fileName);
+    edDVD->setText(displayName);
+    {
+        const BusyCursor busy;
+        Lumora.ReadDVDInfo();
+    }
     // The boxes must not go on showing a title of the volume that is no longer open.
     edVideo->clear();
     Empty(cbAudio);
@@ -367,12 +437,30 @@ void TForm1::lbTitlesClick(QObject*) {
 
 void TForm1::btOpenFileClick(QObject*) {
     if (!OpenDialog1.Execute(this)) return;
-    Lumora.SetFileName(OpenDialog1.FileName());
-    edFilename->setText(OpenDialog1.DisplayFileName());
-    Lumora.ReadFileInfo();
+    OpenFile(OpenDialog1.FileName(), OpenDialog1.DisplayFileName());
+}
+
+void TForm1::OpenFile(const std::string& fileName, const QString& displayName) {
+    Lumora.SetFileName(fileName);
+    edFilename->setText(displayName);
+    {
+        const BusyCursor busy;
+        Lumora.ReadFileInfo();
+    }
     list->clear();
     QStringList lines;
     for (const std::string& line : FilePageLines(Lumora))
         lines.append(QString::fromStdString(line));
     list->addItems(lines);
+}
+
+void TForm1::OpenPath(const std::string& path) {
+    const QString displayName = QFile::decodeName(QByteArray::fromStdString(path));
+    if (IsDvdVolumePath(path)) {
+        PageControl1->setCurrentWidget(TabSheet2);
+        OpenDVD(path, displayName);
+    } else {
+        PageControl1->setCurrentWidget(TabSheet1);
+        OpenFile(path, displayName);
+    }
 }

@@ -1,5 +1,6 @@
 // TForm1: the program's one window, its three pages with every control, the two file-open
 // dialogs, the media information component Lumora, and the handlers of the window's events.
+// Media also comes from outside the window: a path at start (OpenPath) and a drop.
 #pragma once
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <optional>
 
 #include "app/open_dialog.h"
 #include "app/sorted_combo_box.h"
@@ -37,6 +39,14 @@ public:
     void btVideoSettingsClick(QObject* Sender);
     void btAudioSettingsClick(QObject* Sender);
     void btDSSettingsClick(QObject* Sender);
+
+    // What the two "..." handlers do once their dialog has given a path: the path as the file
+    // system spells it and as the edit box shows it.
+    void OpenFile(const std::string& fileName, const QString& displayName);
+    void OpenDVD(const std::string& fileName, const QString& displayName);
+    // Opens a path given from outside the window (command line, drop) on the page it belongs to
+    // (IsDvdVolumePath) and brings that page to the front.
+    void OpenPath(const std::string& path);
 
     // The controls, owned by the window (Qt parent-child); named as their objectName.
     QTabWidget* PageControl1 = nullptr;
@@ -79,7 +89,7 @@ public:
     TSortedComboBox* cbTVTuners = nullptr;
     TSortedComboBox* cbAudioOutputDevices = nullptr;
 
-    // The first page's dialog (all files) and the second page's (DVD .ifo files).
+    // The first page's dialog (all files) and the second page's (DVD .ifo files, DVD images).
     TOpenDialog OpenDialog1;
     TOpenDialog OpenDialog2;
 
@@ -96,6 +106,12 @@ private:
     void WireTitlesClick();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // One file or folder dropped anywhere on the window opens as OpenPath opens it.
+    void AcceptFileDrops();
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
     // The Has and Show operations of Lumora that one settings button uses.
     using HasSettings = bool (TKxLumora::*)(const std::string&, TSettingsDialogKind) const;
     using ShowSettings = void (TKxLumora::*)(const std::string&, TSettingsDialogKind) const;
@@ -109,4 +125,6 @@ private:
     void Wire(Control* control, Signal signal, void (TForm1::*handler)(QObject*));
 
     int titleRowAtPress_ = -1;
+    // How the drag now over the window would be taken; nothing while it would be refused.
+    std::optional<Qt::DropAction> dragAction_;
 };

@@ -2,12 +2,24 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <stdexcept>
+
+QString TFileFilter::NameFilter() const {
+    return name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+TOpenDialog::TOpenDialog(std::vector<TFileFilter> filters) : filters_(std::move(filters)) {
+    if (filters_.empty()) throw std::invalid_argument("an open dialog needs a filter");
+}
 
 TOpenDialog::TOpenDialog(QString filterName, QStringList patterns)
-    : filterName_(std::move(filterName)), patterns_(std::move(patterns)) {}
+    : TOpenDialog(std::vector<TFileFilter>{{std::move(filterName), std::move(patterns)}}) {}
 
-QString TOpenDialog::NameFilter() const {
-    return filterName_ + QStringLiteral(" (") + patterns_.join(QLatin1Char(' ')) + QLatin1Char(')');
+QStringList TOpenDialog::NameFilters() const {
+    QStringList names;
+    for (const TFileFilter& filter : filters_)
+        names << filter.NameFilter();
+    return names;
 }
 
 bool TOpenDialog::Execute(QWidget* parent) {
@@ -25,7 +37,8 @@ void ConfigureFileDialog(QFileDialog& fileDialog, const TOpenDialog& dialog) {
     fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
     fileDialog.setFileMode(QFileDialog::ExistingFile);
     fileDialog.setOption(QFileDialog::HideNameFilterDetails);
-    fileDialog.setNameFilter(dialog.NameFilter());
+    fileDialog.setNameFilters(dialog.NameFilters());
+    fileDialog.selectNameFilter(dialog.Filters().front().NameFilter());
     if (!dialog.DisplayFileName().isEmpty()) fileDialog.selectFile(dialog.DisplayFileName());
 }
 

@@ -1,5 +1,6 @@
-// A file-open dialog as the pages use it: one named filter, Execute to ask the user, FileName for
-// the answer. The asking goes through a chooser that tests replace.
+// A file-open dialog as the pages use it: named filters (the first selected when it opens),
+// Execute to ask the user, FileName for the answer. The asking goes through a chooser that tests
+// replace.
 #pragma once
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QFileDialog;
 class QWidget;
@@ -15,14 +17,26 @@ class TOpenDialog;
 // Asks the user for one existing file; nullopt when the user cancels.
 using FileChooser = std::function<std::optional<QString>(QWidget* parent, const TOpenDialog& dialog)>;
 
-class TOpenDialog {
-public:
-    // patterns: wildcard patterns as Qt's and the desktop's file dialogs read them.
-    TOpenDialog(QString filterName, QStringList patterns);
+// One entry of the dialog's file-type list. patterns: wildcard patterns as Qt's and the
+// desktop's file dialogs read them.
+struct TFileFilter {
+    QString name;
+    QStringList patterns;
 
-    const QString& FilterName() const { return filterName_; }
     // "Name (pattern pattern …)", the form the file dialogs take.
     QString NameFilter() const;
+};
+
+class TOpenDialog {
+public:
+    // filters: at least one; the first is selected when the dialog opens.
+    explicit TOpenDialog(std::vector<TFileFilter> filters);
+    TOpenDialog(QString filterName, QStringList patterns);
+
+    const std::vector<TFileFilter>& Filters() const { return filters_; }
+    // The first filter's name, the one selected when the dialog opens.
+    const QString& FilterName() const { return filters_.front().name; }
+    QStringList NameFilters() const;
 
     // Shows the dialog; true when the user chose a file, which FileName then holds. The next
     // Execute starts at that file. A cancel leaves FileName as it was.
@@ -35,15 +49,15 @@ public:
     void SetChooser(FileChooser chooser);
 
 private:
-    QString filterName_;
-    QStringList patterns_;
+    std::vector<TFileFilter> filters_;
     FileChooser chooser_;
     std::string fileName_;
     QString displayFileName_;
 };
 
-// Sets up a file dialog as the open dialog describes it: one existing file, the filter (its
-// patterns not shown beside its name), no title of its own, starting at the last file chosen.
+// Sets up a file dialog as the open dialog describes it: one existing file, the filters (their
+// patterns not shown beside their names) with the first selected, no title of its own, starting
+// at the last file chosen.
 void ConfigureFileDialog(QFileDialog& fileDialog, const TOpenDialog& dialog);
 // The platform's file-open dialog so set up, shown modally.
 std::optional<QString> ShowPlatformOpenDialog(QWidget* parent, const TOpenDialog& dialog);

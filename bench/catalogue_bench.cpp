@@ -7,10 +7,11 @@
 #include "component/lumoram.h"
 #include "platform/com.h"
 #include "platform/devenum.h"
+#include "tests/support/pulse_server.h"
 
 namespace {
 
-void BM_FillDeviceLists(benchmark::State& state) {
+void FillDeviceLists(benchmark::State& state) {
     CoInitialize(nullptr);
     TKxLumora lumora;
     for (auto _ : state) {
@@ -24,7 +25,30 @@ void BM_FillDeviceLists(benchmark::State& state) {
         lumora.List_TVTuners().size());
     CoUninitialize();
 }
+
+// With whatever sound server this session has.
+void BM_FillDeviceLists(benchmark::State& state) { FillDeviceLists(state); }
 BENCHMARK(BM_FillDeviceLists)->Unit(benchmark::kMillisecond);
+
+// With no sound server to be found.
+void BM_FillDeviceLists_NoSoundServer(benchmark::State& state) {
+    const lumora::testing::SoundServerEnvironment environment;
+    FillDeviceLists(state);
+}
+BENCHMARK(BM_FillDeviceLists_NoSoundServer)->Unit(benchmark::kMillisecond);
+
+// With a PulseAudio server of the benchmark's own: two sinks and a source.
+void BM_FillDeviceLists_SoundServer(benchmark::State& state) {
+    const lumora::testing::PulseServer server;
+    if (!server.Started() || !server.Pactl("load-module module-null-sink sink_name=first") ||
+        !server.Pactl("load-module module-null-sink sink_name=second") ||
+        !server.Pactl("load-module module-null-source source_name=line")) {
+        state.SkipWithError(("no PulseAudio server: " + server.Log()).c_str());
+        return;
+    }
+    FillDeviceLists(state);
+}
+BENCHMARK(BM_FillDeviceLists_SoundServer)->Unit(benchmark::kMillisecond);
 
 const GUID* const kCategories[] = {
     &CLSID_AudioCompressorCategory,  &CLSID_VideoCompressorCategory,  &CLSID_LegacyAmFilterCategory,

@@ -8,7 +8,7 @@ function(lumora_defaults target)
     # GCC's maybe-uninitialized analysis misfires on sanitizer-instrumented code (std::regex and
     # std::function in libstdc++ 12); the plain build keeps the warning.
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
-                                             -fno-omit-frame-pointer -Wno-maybe-uninitialized)
+                                             -fno-omit-frame-pointer $<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>)
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
 endfunction()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Lumora three times and runs every test of each build: plain, with AddressSanitizer +
 # UndefinedBehaviorSanitizer, and without any backend module (the system's code alone, as a build
-# that leaves the backends out has it). Warnings are errors here.
+# that leaves the backends out has it). Warnings are errors here. Then runs the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -23,3 +23,6 @@ for variant in release asan minimal; do
   echo "== $variant tests"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
 done
+
+# Each fuzz target for a minute from its stored inputs (LUMORA_FUZZ_SECONDS to change).
+scripts/fuzz.sh

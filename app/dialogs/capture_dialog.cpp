@@ -6,13 +6,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/dialogs/platform_texts.h"
+
 CaptureDialog::CaptureDialog(const CaptureDialogDescription& description, QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(this)) {
-    setWindowTitle(QString::fromStdString(description.caption));
+    setWindowTitle(PlatformText(description.caption));
     setModal(true);
     QStringList headings;
     for (const std::string& column : description.columns)
-        headings << QString::fromStdString(column);
+        headings << PlatformText(column);
     table_->setObjectName(QStringLiteral("table"));
     table_->setColumnCount(static_cast<int>(headings.size()));
     table_->setHorizontalHeaderLabels(headings);

@@ -6,11 +6,12 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/options_page_widget.h"
+#include "app/dialogs/platform_texts.h"
 
 PropertyFrameDialog::PropertyFrameDialog(const PropertyFrameDescription& frame, bool showTabs,
                                          QWidget* parent)
     : QDialog(parent), buttons_(new QDialogButtonBox(this)) {
-    setWindowTitle(QString::fromStdString(frame.caption));
+    setWindowTitle(PlatformText(frame.caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     bool canApply = false;
@@ -22,7 +23,7 @@ PropertyFrameDialog::PropertyFrameDialog(const PropertyFrameDescription& frame, 
         tabs->setObjectName(QStringLiteral("pages"));
         for (const OptionPage& page : frame.pages) {
             pages_.push_back(new OptionsPageWidget(page, tabs));
-            tabs->addTab(pages_.back(), QString::fromStdString(page.title));
+            tabs->addTab(pages_.back(), PlatformText(page.title));
         }
         layout->addWidget(tabs, 1);
     }

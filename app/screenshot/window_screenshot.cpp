@@ -1,60 +1,184 @@
-// Saves a picture of the window with a real file analysed on its first page:
-//   window_screenshot MEDIA_FILE OUTPUT.png [PAGE [DVD_IFO]]
-// The file goes through the real media detector; only the file dialogs are answered by the
-// program. PAGE (1 to 3) picks the page in front; the file page is the default. With DVD_IFO the
-// DVD page opens that volume and selects its first title.
+// Pictures of the window for the README, through the real backends:
+//   window_screenshot PAGE OUTPUT.png PATH...   opens each PATH as lumora_demo PATH does, selects
+//                                               the first DVD title, puts PAGE (1 to 3) in front
+//   window_screenshot --drop OUTPUT.png FIRST DROPPED
+//                                               opens FIRST, then drops DROPPED onto the file page:
+//                                               the window before the drop with the dragged item
+//                                               over it, and the window after
+// Exit status 3 when a DVD path gave no title (nothing is written then).
+// LUMORA_SCREENSHOT_OPEN_LISTS, a comma-separated list of drop-down lists' object names, opens
+// those lists for a page picture, which is then taken from the screen: the window with the lists.
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QPushButton>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <clocale>
 #include <cstdio>
 
+#include "app/dvd_volume_path.h"
 #include "app/lumora_demo_unit.h"
+#include "app/start_up.h"
 #include "platform/com.h"
+
+namespace {
+
+QPixmap Picture(QWidget& form) {
+    const QStringList open =
+        qEnvironmentVariable("LUMORA_SCREENSHOT_OPEN_LISTS").split(',', Qt::SkipEmptyParts);
+    if (open.isEmpty()) return form.grab();
+    QRect area = form.frameGeometry();
+    for (const QString& name : open) {
+        auto* list = form.findChild<QComboBox*>(name);
+        if (!list) {
+            std::fprintf(stderr, "window_screenshot: warning: no drop-down list %s\n", qPrintable(name));
+            continue;
+        }
+        list->showPopup();
+        QWidget* popup = list->view()->window();
+        if (!QTest::qWaitForWindowExposed(popup)) continue;
+        area |= popup->frameGeometry();
+    }
+    QApplication::processEvents();
+    return form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+}
+
+constexpr int kGap = 48;
+
+std::string PathOf(const QString& argument) { return QFile::encodeName(argument).toStdString(); }
+
+// What a file manager draws under the pointer while dragging: the item's icon and name.
+void PaintDraggedItem(QPainter& painter, QPoint at, const QString& path, const QFont& font) {
+    const QIcon icon = QApplication::style()->standardIcon(QFileInfo(path).isDir() ? QStyle::SP_DirIcon
+                                                                                   : QStyle::SP_FileIcon);
+    const QString name = QFileInfo(path).fileName();
+    painter.setFont(font);
+    const QRect text = painter.fontMetrics().boundingRect(name);
+    const QRect box(at.x() - 4, at.y() - 4, 32 + text.width() + 14, 40);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(48, 96, 192));
+    painter.setBrush(QColor(200, 220, 255, 210));
+    painter.drawRoundedRect(box, 4, 4);
+    painter.drawPixmap(at.x(), at.y(), icon.pixmap(32, 32));
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(at.x() + 38, at.y(), text.width() + 4, 32), Qt::AlignVCenter, name);
+    // The pointer, its tip where the item is dropped.
+    QPainterPath arrow;
+    const QPointF tip = at - QPoint(10, 10);
+    arrow.moveTo(tip);
+    arrow.lineTo(tip + QPointF(0, 17));
+    arrow.lineTo(tip + QPointF(4.5, 13));
+    arrow.lineTo(tip + QPointF(8, 20));
+    arrow.lineTo(tip + QPointF(10.5, 19));
+    arrow.lineTo(tip + QPointF(7, 12));
+    arrow.lineTo(tip + QPointF(12, 12));
+    arrow.closeSubpath();
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    painter.drawPath(arrow);
+}
+
+void PaintArrow(QPainter& painter, QRect area) {
+    const QPoint middle = area.center();
+    painter.setPen(QPen(QColor(90, 90, 90), 3));
+    painter.drawLine(middle - QPoint(14, 0), middle + QPoint(12, 0));
+    painter.setBrush(QColor(90, 90, 90));
+    painter.drawPolygon(QPolygon({middle + QPoint(14, 0), middle + QPoint(4, -8), middle + QPoint(4, 8)}));
+}
+
+// Drops the path onto the window at `point` as a file manager does, then lets it open.
+bool Drop(TForm1& form, QPoint point, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(point, offered, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&form, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(point), offered, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&form, &drop);
+    QApplication::processEvents();
+    return drop.isAccepted();
+}
+
+int Save(const QPixmap& picture, const QString& output) {
+    if (picture.save(output, "PNG")) return 0;
+    std::fprintf(stderr, "window_screenshot: cannot write %s\n", qPrintable(output));
+    return 1;
+}
+
+int Pictures(TForm1& form, const QStringList& arguments) {
+    const QString output = arguments[1];
+    if (arguments[0] == QStringLiteral("--drop")) {
+        form.PageControl1->setCurrentWidget(form.TabSheet1);
+        const QPixmap before = form.grab();
+        const QPoint point(170, 190);
+        if (!Drop(form, point, arguments[3])) {
+            std::fprintf(stderr, "window_screenshot: the window refused the drop\n");
+            return 1;
+        }
+        if (form.PageControl1->currentWidget() == form.TabSheet2 && form.lbTitles->count() == 0) {
+            std::fprintf(stderr, "window_screenshot: the DVD module read no title\n");
+            return 3;
+        }
+        const QPixmap after = form.grab();
+        QPixmap picture(before.width() + kGap + after.width(), before.height());
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.drawPixmap(0, 0, before);
+        PaintDraggedItem(painter, point, arguments[3], form.font());
+        PaintArrow(painter, QRect(before.width(), 0, kGap, before.height()));
+        painter.drawPixmap(before.width() + kGap, 0, after);
+        painter.end();
+        return Save(picture, output);
+    }
+    const int page = arguments[0].toInt();
+    if (form.lbTitles->count() > 0) form.lbTitles->setCurrentRow(0);
+    for (const QString& path : arguments.mid(2)) {
+        if (IsDvdVolumePath(PathOf(path)) && form.lbTitles->count() == 0) {
+            std::fprintf(stderr, "window_screenshot: the DVD module read no title from %s\n",
+                         qPrintable(path));
+            return 3;
+        }
+    }
+    form.PageControl1->setCurrentIndex(page - 1);
+    return Save(Picture(form), output);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() < 3 || arguments.size() > 5) {
-        std::fprintf(stderr, "usage: window_screenshot MEDIA_FILE OUTPUT.png [PAGE [DVD_IFO]]\n");
-        return 2;
-    }
-    const QString media = arguments[1];
-    const int page = arguments.size() >= 4 ? arguments[3].toInt() : 1;
-    const QString dvd = arguments.size() == 5 ? arguments[4] : QString();
-    if (page < 1 || page > 3) {
-        std::fprintf(stderr, "window_screenshot: PAGE is 1, 2 or 3\n");
+    const QStringList arguments = QApplication::arguments().mid(1);
+    const bool drop = !arguments.isEmpty() && arguments[0] == QStringLiteral("--drop");
+    const bool pages = arguments.size() >= 3 && arguments[0].toInt() >= 1 && arguments[0].toInt() <= 3;
+    if (drop ? arguments.size() != 4 : !pages) {
+        std::fprintf(stderr,
+                     "usage: window_screenshot PAGE OUTPUT.png PATH...\n"
+                     "       window_screenshot --drop OUTPUT.png FIRST DROPPED\n");
         return 2;
     }
     CoInitialize(nullptr);
     int status = 0;
     {
         TForm1 form;
-        form.DoCreate();
-        form.OpenDialog1.SetChooser(
-            [&](QWidget*, const TOpenDialog&) { return std::optional<QString>(media); });
-        form.show();
+        StartWindow(form, PathOf(arguments[2]));
+        for (const QString& path : arguments.mid(drop ? 4 : 3))
+            form.OpenPath(PathOf(path));
         if (!QTest::qWaitForWindowExposed(&form)) {
             std::fprintf(stderr, "window_screenshot: the window was never shown\n");
             status = 1;
         } else {
-            form.btOpenFile->click();
-            if (!dvd.isEmpty()) {
-                form.OpenDialog2.SetChooser(
-                    [&](QWidget*, const TOpenDialog&) { return std::optional<QString>(dvd); });
-                form.btOpenDVD->click();
-                if (form.lbTitles->count() > 0) form.lbTitles->setCurrentRow(0);
-            }
-            if (form.Lumora.Video().Codec.empty() && form.Lumora.AudioStreamCount() == 0)
-                std::fprintf(stderr, "window_screenshot: warning: the media detector found no stream in %s\n",
-                             qPrintable(media));
-            form.PageControl1->setCurrentIndex(page - 1);
-            if (!form.grab().save(arguments[2], "PNG")) {
-                std::fprintf(stderr, "window_screenshot: cannot write %s\n", qPrintable(arguments[2]));
-                status = 1;
-            }
+            status = Pictures(form, arguments);
         }
     }
     CoUninitialize();

@@ -1,6 +1,7 @@
 // Replays the fuzzer's seeds and every input it once crashed on, as an ordinary test.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,18 +12,21 @@
 
 namespace {
 
+// LUMORA_FUZZ_EXTRA_INPUTS names one more folder to replay (scripts/fuzz.sh: new findings).
 TEST(DvdIfoRegressions, EveryStoredInputRunsCleanly) {
-    const std::filesystem::path folder = LUMORA_DVD_FUZZ_INPUTS;
+    std::vector<std::filesystem::path> folders = {LUMORA_DVD_FUZZ_INPUTS};
+    if (const char* extra = std::getenv("LUMORA_FUZZ_EXTRA_INPUTS")) folders.emplace_back(extra);
     size_t inputs = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file()) continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                         std::istreambuf_iterator<char>()};
-        SCOPED_TRACE(entry.path().filename().string());
-        RunDvdIfoInput(bytes.data(), bytes.size());
-        ++inputs;
-    }
+    for (const auto& folder : folders)
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (!entry.is_regular_file()) continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                             std::istreambuf_iterator<char>()};
+            SCOPED_TRACE(entry.path().filename().string());
+            RunDvdIfoInput(bytes.data(), bytes.size());
+            ++inputs;
+        }
     EXPECT_GT(inputs, 0u);
     EXPECT_EQ(LiveHiddenOwnerWindows(), 0u);
 }

@@ -236,6 +236,7 @@ public:
     HRESULT RenderDvdVideoVolume(const char* path, DWORD flags, AM_DVD_RENDERSTATUS*) override {
         Log(flags == AM_DVD_HWDEC_PREFER ? "RenderDvdVideoVolume" : "RenderDvdVideoVolume flags");
         record_->renderedPaths.push_back(path ? path : "(null)");
+        if (setup_.onRender) setup_.onRender();
         return setup_.renderFails ? VFW_E_DVD_RENDERFAIL : S_OK;
     }
 

@@ -2,6 +2,7 @@
 // the titles it reports are configurable, and every call it receives is logged in order.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,7 @@ struct FakeDvdSetup {
     // When not empty, the volume's titles with their attributes and times (instead of `titles`
     // numbered ones).
     std::vector<FakeDvdTitle> script = {};
+    std::function<void()> onRender = {};  // called as RenderDvdVideoVolume is
 };
 
 // What the fake saw; shared by its objects.

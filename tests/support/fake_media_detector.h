@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ struct FakeMediaScript {
     HRESULT countResult = S_OK;
     int countOverride = -1;  // reported instead of streams.size() when not -1
     std::vector<FakeStream> streams;
+    std::function<void()> onOpen;  // called as put_Filename is
 
     // What happened, for the test to check.
     std::vector<std::string> calls;
@@ -60,6 +62,7 @@ public:
 
     HRESULT put_Filename(const std::string& path) override {
         Log("put_Filename " + path);
+        if (script_.onOpen) script_.onOpen();
         return script_.openResult;
     }
     HRESULT get_OutputStreams(LONG* count) override {

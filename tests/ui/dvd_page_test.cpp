@@ -60,6 +60,16 @@ private slots:
         fake_.reset();
     }
 
+    void theBusyCursorShowsWhileTheVolumeIsRead() {
+        std::optional<Qt::CursorShape> during;
+        fake_->setup.onRender = [&] {
+            if (const QCursor* cursor = QApplication::overrideCursor()) during = cursor->shape();
+        };
+        form_->btOpenDVD->click();
+        QCOMPARE(during, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QVERIFY2(!QApplication::overrideCursor(), "restored when the reading is over");
+    }
+
     void cancelChangesNothing() {
         answer_.reset();
         form_->btOpenDVD->click();

@@ -77,6 +77,16 @@ private slots:
         QCOMPARE(OpenedPaths().size(), size_t{1});
     }
 
+    void theBusyCursorShowsWhileTheFileIsRead() {
+        std::optional<Qt::CursorShape> during;
+        script_.onOpen = [&] {
+            if (const QCursor* cursor = QApplication::overrideCursor()) during = cursor->shape();
+        };
+        Choose(VideoWithTwoAudioStreams(QStringLiteral("film.avi")));
+        QCOMPARE(during, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QVERIFY2(!QApplication::overrideCursor(), "restored when the reading is over");
+    }
+
     void videoWithTwoAudioStreams() {
         const QString video = VideoWithTwoAudioStreams(QStringLiteral("film.avi"));
         Choose(video);

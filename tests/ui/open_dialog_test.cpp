@@ -1,5 +1,5 @@
-// The two file-open dialogs: which files each offers (in any letter case), what its filter shows,
-// and where it starts.
+// The two file-open dialogs: which files each filter offers (in any letter case), which filters
+// each lists and which it starts with, and where it starts.
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -19,7 +19,7 @@ private slots:
         form_ = std::make_unique<TForm1>();
         QVERIFY(folder_.isValid());
         for (const char* name : {"VIDEO_TS.IFO", "VTS_01_0.ifo", "Vts_01_1.Ifo", "VIDEO_TS.BUP",
-                                 "VTS_01_1.VOB", "notes", "a.ifo.txt"}) {
+                                 "VTS_01_1.VOB", "notes", "a.ifo.txt", "disc.iso", "Film.ISO", "a.iso.txt"}) {
             QFile file(folder_.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
@@ -28,22 +28,28 @@ private slots:
 
     void filesOffered_data() {
         QTest::addColumn<int>("dialog");
-        QTest::addColumn<QString>("filterName");
+        QTest::addColumn<QStringList>("filterNames");
+        QTest::addColumn<int>("filter");
         QTest::addColumn<QStringList>("offered");
-        QTest::newRow("OpenDialog1") << 1 << QStringLiteral("Все файлы")
-                                     << QStringList{"a.ifo.txt",    "notes",        "VIDEO_TS.BUP",
+        const QStringList dvdFilters{QStringLiteral("IFO файл"), QStringLiteral("Образ DVD")};
+        QTest::newRow("OpenDialog1") << 1 << QStringList{QStringLiteral("Все файлы")} << 0
+                                     << QStringList{"a.ifo.txt",    "a.iso.txt",    "disc.iso",
+                                                    "Film.ISO",     "notes",        "VIDEO_TS.BUP",
                                                     "VIDEO_TS.IFO", "VTS_01_0.ifo", "Vts_01_1.Ifo",
                                                     "VTS_01_1.VOB"};
-        QTest::newRow("OpenDialog2") << 2 << QStringLiteral("IFO файл")
+        QTest::newRow("OpenDialog2") << 2 << dvdFilters << 0
                                      << QStringList{"VIDEO_TS.IFO", "VTS_01_0.ifo", "Vts_01_1.Ifo"};
+        QTest::newRow("OpenDialog2, images") << 2 << dvdFilters << 1 << QStringList{"disc.iso", "Film.ISO"};
     }
-    // Qt's own dialog, set up as the program sets up the platform's.
+    // Qt's own dialog, set up as the program sets up the platform's; the first filter is selected
+    // when it opens.
     void filesOffered() {
         QFETCH(int, dialog);
-        QFETCH(QString, filterName);
+        QFETCH(QStringList, filterNames);
+        QFETCH(int, filter);
         QFETCH(QStringList, offered);
         const TOpenDialog& openDialog = dialog == 1 ? form_->OpenDialog1 : form_->OpenDialog2;
-        QCOMPARE(openDialog.FilterName(), filterName);
+        QCOMPARE(openDialog.FilterName(), filterNames.first());
 
         QFileDialog fileDialog;
         fileDialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -54,8 +60,12 @@ private slots:
 
         auto* types = fileDialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         QVERIFY(types);
-        QCOMPARE(types->count(), 1);
-        QCOMPARE(types->currentText(), filterName);
+        QStringList listed;
+        for (int i = 0; i < types->count(); ++i)
+            listed << types->itemText(i);
+        QCOMPARE(listed, filterNames);
+        QCOMPARE(types->currentText(), filterNames.first());
+        if (filter > 0) fileDialog.selectNameFilter(openDialog.NameFilters().value(filter));
 
         auto* view = fileDialog.findChild<QListView*>(QStringLiteral("listView"));
         QVERIFY(view);

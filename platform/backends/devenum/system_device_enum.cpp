@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/backends/devenum/alsa_devices.h"
+#include "platform/backends/devenum/audio_members.h"
 #include "platform/backends/devenum/codec_members.h"
 #include "platform/backends/devenum/dvb_tuners.h"
 #include "platform/backends/devenum/lavfi_members.h"
@@ -32,8 +32,8 @@ const CategorySource kCategories[] = {
     {&CLSID_AudioCompressorCategory, &AudioEncoderMembers},
     {&CLSID_LegacyAmFilterCategory, &LavfiFilterMembers},
     {&CLSID_VideoInputDeviceCategory, [] { return V4L2CaptureMembers(); }},
-    {&CLSID_AudioInputDeviceCategory, &AlsaCaptureMembers},
-    {&CLSID_AudioRendererCategory, &AlsaPlaybackMembers},
+    {&CLSID_AudioInputDeviceCategory, &AudioCaptureMembers},
+    {&CLSID_AudioRendererCategory, &AudioRendererMembers},
     {&AM_KSCATEGORY_TVTUNER, &TunerMembers},
 };
 

@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <mutex>
 #include <string_view>
 #include <vector>
+
+#include "platform/backends/ffmpeg/readable_size.h"
 
 namespace lumora::ffmpeg {
 namespace {
@@ -73,7 +76,7 @@ std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path) {
     if (fd < 0) return nullptr;
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
-    input->size_ = status.st_size;
+    input->size_ = ReadableSize(fd, status.st_size);
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return nullptr;
 
@@ -127,9 +130,17 @@ MediaInput::~MediaInput() {
 int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
     auto* input = static_cast<MediaInput*>(opaque);
     if (input->PastDeadline()) return AVERROR_EXIT;
+    // End of file where the file ended when it was opened, even while it grows.
+    const int64_t left = input->size_ - input->position_;
+    if (left <= 0) return AVERROR_EOF;
     for (;;) {
-        const ssize_t got = ::read(input->fd_.Get(), buffer, static_cast<size_t>(size));
-        if (got > 0) return static_cast<int>(got);
+        const ssize_t got =
+            ::pread(input->fd_.Get(), buffer, static_cast<size_t>(std::min<int64_t>(size, left)),
+                    static_cast<off_t>(input->position_));
+        if (got > 0) {
+            input->position_ += got;
+            return static_cast<int>(got);
+        }
         if (got == 0) return AVERROR_EOF;
         if (errno != EINTR) return AVERROR(errno);
     }
@@ -138,8 +149,15 @@ int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
 int64_t MediaInput::Seek(void* opaque, int64_t offset, int whence) {
     auto* input = static_cast<MediaInput*>(opaque);
     if (whence & AVSEEK_SIZE) return input->size_;
-    const off_t position = ::lseek(input->fd_.Get(), offset, whence & ~AVSEEK_FORCE);
-    return position < 0 ? AVERROR(errno) : position;
+    int64_t base = 0;
+    switch (whence & ~AVSEEK_FORCE) {
+        case SEEK_SET: break;
+        case SEEK_CUR: base = input->position_; break;
+        case SEEK_END: base = input->size_; break;
+        default: return AVERROR(EINVAL);
+    }
+    if (offset < -base || offset > INT64_MAX - base) return AVERROR(EINVAL);
+    return input->position_ = base + offset;
 }
 
 int MediaInput::Interrupted(void* opaque) { return static_cast<MediaInput*>(opaque)->PastDeadline() ? 1 : 0; }

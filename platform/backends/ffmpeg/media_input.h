@@ -34,7 +34,8 @@ private:
     bool PastDeadline() const { return std::chrono::steady_clock::now() > deadline_; }
 
     UniqueFd fd_;
-    int64_t size_ = 0;
+    int64_t size_ = 0;  // what libavformat is shown: never more than the file had when opened
+    int64_t position_ = 0;
     std::chrono::steady_clock::time_point deadline_;
     AVIOContext* io_ = nullptr;
     AVFormatContext* format_ = nullptr;

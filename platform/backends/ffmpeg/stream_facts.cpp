@@ -138,9 +138,12 @@ void DescribeVideo(AVFormatContext& format, AVStream& stream, StreamFacts& facts
     const DWORD bitRate = Clamp32(BitRate(stream));
     const REFERENCE_TIME timePerFrame = facts.frameRate > 0 ? std::llround(1e7 / facts.frameRate) : 0;
 
-    const bool mpeg1 = codec.codec_id == AV_CODEC_ID_MPEG1VIDEO;
-    const bool mpeg2 = codec.codec_id == AV_CODEC_ID_MPEG2VIDEO;
-    if (mpeg1 || (!mpeg2 && StoresOwnTags(format, false))) {
+    // An AVI file describes its video by the code it stores, MPEG-1/2 too ('mpeg', 'mp2v' …), as
+    // an AVI splitter does; the MPEG blocks are for the MPEG containers and the others.
+    const bool avi = StoresOwnTags(format, false);
+    const bool mpeg1 = !avi && codec.codec_id == AV_CODEC_ID_MPEG1VIDEO;
+    const bool mpeg2 = !avi && codec.codec_id == AV_CODEC_ID_MPEG2VIDEO;
+    if (mpeg1 || avi) {
         VIDEOINFOHEADER header{};
         header.dwBitRate = bitRate;
         header.AvgTimePerFrame = timePerFrame;

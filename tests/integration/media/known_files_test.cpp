@@ -39,13 +39,17 @@ TEST_F(KnownFile, AviKeepsTheStoredFourCC) {
          {Case{"xvid_pcm.avi", "XVID", "XVID MPEG-4"}, Case{"div3_mp3.avi", "DIV3", "DivX Low Motion"},
           Case{"mjpeg.avi", "MJPG", "Motion JPEG"},
           Case{"undecodable.avi", "bt20", "Conexant ProSummer MediaStream"},
-          Case{"rgb24.avi", "RGB", "Full Frames (Uncompressed)"}}) {
+          Case{"rgb24.avi", "RGB", "Full Frames (Uncompressed)"},
+          // MPEG video too: an AVI describes it by its stored code, not by the MPEG blocks.
+          Case{"mpeg1_mpeg.avi", "mpeg", "MPEG"}, Case{"mpeg2_mp2v.avi", "mp2v", "MPEG2 Video"},
+          Case{"mpeg2_em2v.avi", "em2v", "Etymonix MPEG-2 I-frame"}}) {
         ANALYSE(c.file);
         EXPECT_EQ(lumora.Video().FourCC, c.fourcc) << c.file;
         EXPECT_EQ(lumora.Video().Codec, c.codec) << c.file;
         EXPECT_EQ(lumora.FileFormat(), "AVI");
         EXPECT_EQ(lumora.VideoMajorType(), "Video");
     }
+    ANALYSE("rgb24.avi");
     EXPECT_EQ(lumora.VideoSubType(), "RGB24") << "raw RGB is typed by its depth";
 }
 

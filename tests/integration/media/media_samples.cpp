@@ -56,9 +56,15 @@ const std::vector<Sample>& AllSamples() {
         {"mjpeg.avi", kPicture + "352x288 -c:v mjpeg -q:v 5"},
         {"undecodable.avi", kPicture + "176x144 -c:v mpeg4 -tag:v XVID", "XVID", "bt20"},
         {"rgb24.avi", kPicture + "160x120 -c:v rawvideo -pix_fmt bgr24"},
+        // MPEG-1/2 video under codes of other makers' codecs (ffmpeg writes only mpg1/mpg2).
+        {"mpeg1_mpeg.avi", kPicture + "352x288 -c:v mpeg1video", "mpg1", "mpeg"},
+        {"mpeg2_mp2v.avi", kPicture + "352x288 -c:v mpeg2video", "mpg2", "mp2v"},
+        {"mpeg2_em2v.avi", kPicture + "352x288 -c:v mpeg2video", "mpg2", "em2v"},
         {"odd_size.avi", kPicture + "723x481 -c:v ffv1 -pix_fmt yuv444p"},
         {"pcm16.wav", kTone + "44100 -ac 2 -c:a pcm_s16le"},
         {"pcm8.wav", kTone + "8000 -c:a pcm_u8"},
+        // Short enough that reading the stream's information reaches the end of its data.
+        {"short_pcm8.wav", "-f lavfi -i sine=frequency=440:duration=0.1:sample_rate=8000 -c:a pcm_u8"},
         {"alaw.wav", kTone + "8000 -c:a pcm_alaw"},
         {"float.wav", kTone + "48000 -c:a pcm_f32le"},
         {"ima_adpcm.wav", kTone + "22050 -c:a adpcm_ima_wav"},

@@ -1,0 +1,9 @@
+// The fixed English words that the platform puts into its dialog descriptions (page titles,
+// capture table columns and captions), in the user's language. Anything else (names, values,
+// FFmpeg's help texts) is shown as it came.
+#pragma once
+
+#include <QString>
+#include <string>
+
+QString PlatformText(const std::string& text);
