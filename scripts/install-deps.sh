@@ -8,8 +8,8 @@ packages=(
   libavformat-dev libavcodec-dev libavfilter-dev libavdevice-dev libavutil-dev libswscale-dev
   libdvdread-dev libasound2-dev libv4l-dev libpulse-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wine
-  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  ffmpeg dvdauthor lsdvd genisoimage desktop-file-utils locales xvfb xauth hyperfine
+  libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev clang libclang-rt-14-dev
+  ffmpeg dvdauthor lsdvd genisoimage desktop-file-utils locales xvfb xauth hyperfine mediainfo time python3
   pulseaudio pulseaudio-utils
 )
 locales=(ru_RU.UTF-8)

@@ -1,20 +1,104 @@
+#include <sched.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "app/lumora_info/commands.h"
+#include "app/lumora_info/file_json.h"
+#include "app/lumora_info/file_names.h"
+#include "app/lumora_info/file_walk.h"
+#include "app/lumora_info/options.h"
+#include "app/lumora_info/ordered_work.h"
+#include "app/lumora_info/output.h"
+#include "app/lumora_info/progress_bar.h"
 #include "app/page_text/file_page_lines.h"
 #include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
+#include "platform/com.h"
+#include "platform/user_locale.h"
 
-int PrintFileInfo(TKxLumora& lumora, const std::vector<std::string>& files) {
-    const bool headers = files.size() > 1;
-    int status = kExitOk;
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (headers) std::printf("%s==> %s <==\n", i > 0 ? "\n" : "", files[i].c_str());
-        lumora.SetFileName(files[i]);
-        lumora.ReadFileInfo();
-        for (const std::string& line : FilePageLines(lumora))
-            std::printf("%s\n", line.c_str());
-        if (IsFailureMarker(lumora.VideoMajorType())) status = kExitFailed;
+namespace {
+
+// A thread's own component, initialised for that thread.
+class FileAnalyser : public ItemWorker {
+public:
+    FileAnalyser(const PathList& files, const std::string& separator, bool json)
+        : files_(files), json_(json) {
+        CoInitialize(nullptr);
+        lumora_.emplace();
+        lumora_->SetDecimalSeparator(separator);
     }
-    return status;
+    ~FileAnalyser() override {
+        lumora_.reset();
+        CoUninitialize();
+    }
+
+    ItemResult Work(size_t index) override {
+        const std::string path(files_[index]);
+        TKxLumora& lumora = *lumora_;
+        lumora.SetFileName(path);
+        lumora.ReadFileInfo();
+        ItemResult result;
+        result.failed = IsFailureMarker(lumora.VideoMajorType());
+        if (result.failed) result.error = FailureReason(path);
+        if (json_) {
+            result.out = JsonLine(FileJson(path, lumora, result.error));
+        } else {
+            for (const std::string& line : FilePageLines(lumora))
+                result.out += line + "\n";
+        }
+        return result;
+    }
+
+private:
+    const PathList& files_;
+    const bool json_;
+    std::optional<TKxLumora> lumora_;
+};
+
+unsigned Cores() {
+    cpu_set_t set;
+    if (::sched_getaffinity(0, sizeof set, &set) == 0)
+        return static_cast<unsigned>(std::max(1, CPU_COUNT(&set)));
+    return 1;
+}
+
+}  // namespace
+
+int PrintFileInfo(const InfoOptions& options, Output& out) {
+    const ExpandedFiles expanded = ExpandArguments(options.paths, {options.include, options.exclude});
+    const PathList& files = expanded.files;
+    const bool headers = !options.json && files.Size() > 1;
+    const std::string separator = UserDecimalSeparator();
+    const unsigned threads =
+        std::min<size_t>(options.jobs != 0 ? options.jobs : Cores(), std::max<size_t>(files.Size(), 1));
+
+    ProgressBar progress(files.Size(), options.progress);
+    // The bar shares the terminal with standard output only when that is a terminal too.
+    const bool outputOnTerminal = ::isatty(STDOUT_FILENO) == 1;
+    bool anyFailed = expanded.unreadableFolder;
+    OrderedWorkHooks hooks;
+    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(files, separator, options.json); };
+    hooks.tick = [&](size_t finished) { progress.Update(finished); };
+    hooks.deliver = [&](size_t index, ItemResult&& result) {
+        if (outputOnTerminal) progress.Erase();
+        if (headers) out.Write((index > 0 ? "\n==> " : "==> ") + EscapedName(files[index]) + " <==\n");
+        out.Write(result.out);
+        if (!out.Flush()) return false;
+        if (result.failed) {
+            anyFailed = true;
+            progress.Erase();
+            std::fprintf(stderr, "lumora_info: %s: %s\n", EscapedName(files[index]).c_str(),
+                         result.error.c_str());
+        }
+        return true;
+    };
+    progress.Update(0);
+    RunOrderedWork(files.Size(), threads, hooks);
+    progress.Erase();
+    if (!out.Finish()) return kExitFailed;
+    return anyFailed ? kExitFailed : kExitOk;
 }

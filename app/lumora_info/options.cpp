@@ -1,0 +1,155 @@
+#include "app/lumora_info/options.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "app/lumora_info/commands.h"
+#include "app/lumora_info/output.h"
+
+namespace {
+
+// Kept in step with docs/man/lumora_info.1.
+constexpr char kUsage[] =
+    "Usage: lumora_info [OPTION]... FILE|FOLDER...\n"
+    "       lumora_info [--json] --dvd PATH\n"
+    "       lumora_info [--json] --catalogue\n"
+    "Prints what Lumora's file page shows for each media file, with --dvd what its DVD page shows,\n"
+    "or with --catalogue what its filters and codecs page lists.\n"
+    "\n"
+    "  --json          print JSON instead of the page's lines: one object per line for each file\n"
+    "                  (JSON Lines, written as each file is done), one object for --dvd and\n"
+    "                  --catalogue\n"
+    "  -j, --jobs N    analyse N files at a time, 1 to 256 (default: one per core)\n"
+    "  --include GLOB  in folders, analyse only files whose name matches GLOB; repeatable\n"
+    "  --exclude GLOB  in folders, skip files whose name matches GLOB; repeatable, wins over\n"
+    "                  --include\n"
+    "  --no-progress   show no progress bar (otherwise shown on standard error when that is a\n"
+    "                  terminal and more than one file is analysed)\n"
+    "  --dvd PATH      print what the DVD page shows for the DVD-Video volume at PATH (one of its\n"
+    "                  .ifo or .bup files, its VIDEO_TS folder or the folder holding that): each\n"
+    "                  title's line, then the video, audio and subtitle lines of that title,\n"
+    "                  indented\n"
+    "  --catalogue     list the seven lists of the filters and codecs page, each under its label\n"
+    "  --help          show this help and exit\n"
+    "  --version       show the version and exit\n"
+    "\n"
+    "A FOLDER is walked recursively: regular files only, sorted by path, symbolic links to files\n"
+    "followed, links to folders not. The output keeps the order of the arguments and of the walk.\n"
+    "A failed file also gets one line on standard error with the reason.\n"
+    "\n"
+    "Exit status: 0 when every file was analysed, the volume or the catalogue was read; 1 when an\n"
+    "analysis failed, a folder could not be read, PATH is no DVD-Video volume, the catalogue could\n"
+    "not be read or standard output could not be written; 2 on a usage error.\n"
+    "\n"
+    "Full documentation: man lumora_info\n";
+
+ParsedCommandLine Exit(int status) { return {std::nullopt, status}; }
+
+ParsedCommandLine UsageError(const std::string& message) {
+    std::fprintf(stderr, "lumora_info: %s\nTry 'lumora_info --help'.\n", message.c_str());
+    return Exit(kExitUsage);
+}
+
+ParsedCommandLine Print(const std::string& text) {
+    Output out;
+    out.Write(text);
+    return Exit(out.Finish() ? kExitOk : kExitFailed);
+}
+
+std::optional<unsigned> ParseJobs(const std::string& text) {
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || rest != end || value < 1 || value > kMaxJobs) return std::nullopt;
+    return value;
+}
+
+// An option that takes a value: "--name VALUE" or "--name=VALUE" (and "-j N" or "-jN").
+class ValueOption {
+public:
+    ValueOption(int argc, char** argv, int& i) : argc_(argc), argv_(argv), i_(i) {}
+
+    bool Matches(const std::string& argument, const std::string& name, const std::string& shortName = "") {
+        if (argument == name || (!shortName.empty() && argument == shortName)) {
+            if (i_ + 1 >= argc_) {
+                missing_ = name;
+                return true;
+            }
+            value_ = argv_[++i_];
+            return true;
+        }
+        if (argument.rfind(name + "=", 0) == 0) {
+            value_ = argument.substr(name.size() + 1);
+            return true;
+        }
+        if (!shortName.empty() && argument.size() > shortName.size() && argument.rfind(shortName, 0) == 0) {
+            value_ = argument.substr(shortName.size());
+            return true;
+        }
+        return false;
+    }
+    const std::string& Missing() const { return missing_; }
+    const std::string& Value() const { return value_; }
+
+private:
+    int argc_;
+    char** argv_;
+    int& i_;
+    std::string value_;
+    std::string missing_;
+};
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, char** argv) {
+    InfoOptions options;
+    std::vector<std::string> volumes;
+    bool catalogue = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        ValueOption value(argc, argv, i);
+        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
+            options.paths.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            return Print(kUsage);
+        } else if (argument == "--version") {
+            return Print(std::string("lumora_info ") + LUMORA_VERSION + "\n");
+        } else if (argument == "--catalogue") {
+            catalogue = true;
+        } else if (argument == "--json") {
+            options.json = true;
+        } else if (argument == "--no-progress") {
+            options.progress = false;
+        } else if (value.Matches(argument, "--dvd")) {
+            if (!value.Missing().empty()) return UsageError("option '--dvd' needs a PATH");
+            volumes.push_back(value.Value());
+        } else if (value.Matches(argument, "--jobs", "-j")) {
+            if (!value.Missing().empty()) return UsageError("option '--jobs' needs a number");
+            const auto jobs = ParseJobs(value.Value());
+            if (!jobs)
+                return UsageError("'--jobs' takes a number from 1 to 256, not '" + value.Value() + "'");
+            options.jobs = *jobs;
+        } else if (value.Matches(argument, "--include")) {
+            if (!value.Missing().empty()) return UsageError("option '--include' needs a GLOB");
+            options.include.push_back(value.Value());
+        } else if (value.Matches(argument, "--exclude")) {
+            if (!value.Missing().empty()) return UsageError("option '--exclude' needs a GLOB");
+            options.exclude.push_back(value.Value());
+        } else {
+            return UsageError("unknown option '" + argument + "'");
+        }
+    }
+    const int modes = (options.paths.empty() ? 0 : 1) + (volumes.empty() ? 0 : 1) + (catalogue ? 1 : 0);
+    if (volumes.size() > 1) return UsageError("only one '--dvd' PATH at a time");
+    if (modes > 1) return UsageError("give files, '--dvd PATH' or '--catalogue', not several of them");
+    if (modes == 0) return UsageError("no file given");
+    if (catalogue) options.mode = InfoMode::Catalogue;
+    if (!volumes.empty()) {
+        options.mode = InfoMode::Dvd;
+        options.paths = volumes;
+    }
+    return {std::move(options), kExitOk};
+}

@@ -1,0 +1,21 @@
+// Standard output with every write checked: the first failure is reported once, on standard
+// error, and everything after it is dropped.
+#pragma once
+
+#include <string_view>
+
+class Output {
+public:
+    void Write(std::string_view text);
+    // Pushes what is buffered to the file; false once any write has failed.
+    bool Flush();
+    // Flush, then the error line when a write failed; true when everything was written.
+    bool Finish();
+    bool Failed() const { return error_ != 0; }
+
+private:
+    void Fail(int error);
+
+    int error_ = 0;
+    bool reported_ = false;
+};

@@ -1,0 +1,51 @@
+// lumora_info --catalogue --json read back and compared with the text it prints of the same lists.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "tests/support/program_run.h"
+
+namespace lumora::testing {
+namespace {
+
+using json = nlohmann::ordered_json;  // keeps the lists in their order
+
+const std::string kInfo = ShellQuote(LUMORA_INFO_PATH);
+
+TEST(LumoraInfoCatalogueJson, HoldsTheTextsListsEntrySplitIntoNameAndLongName) {
+    const ProgramRun text = RunProgram(kInfo + " --catalogue");
+    const ProgramRun run = RunProgram(kInfo + " --catalogue --json");
+    ASSERT_EQ(text.status, 0);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json catalogue = json::parse(run.out);
+    EXPECT_EQ(catalogue.at("lumora_json"), 1);
+    EXPECT_EQ(catalogue.at("ok"), true);
+    std::vector<std::string> keys;
+    std::string rebuilt;
+    for (const auto& [key, list] : catalogue.at("lists").items()) {
+        keys.push_back(key);
+        rebuilt += list.at("label").get<std::string>() + "\n";
+        for (const json& entry : list.at("entries")) {
+            const json& longName = entry.at("long_name");
+            rebuilt += "  " + entry.at("name").get<std::string>() +
+                       (longName.is_null() ? "" : " \u2014 " + longName.get<std::string>()) + "\n";
+        }
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"video_codecs", "audio_codecs", "directshow_filters",
+                                              "video_capture_devices", "audio_capture_devices", "tv_tuners",
+                                              "audio_output_devices"}));
+    EXPECT_TRUE(rebuilt == text.out) << "the JSON lists differ from the text";
+    EXPECT_FALSE(catalogue.at("lists").at("video_codecs").at("entries").empty());
+}
+
+TEST(LumoraInfoCatalogueJson, AFailedWriteEndsWithOneErrorLine) {
+    for (const std::string& form : {std::string("--catalogue"), std::string("--catalogue --json")}) {
+        const ProgramRun run = RunProgram(kInfo + " " + form + " >/dev/full");
+        EXPECT_EQ(run.status, 1) << form;
+        EXPECT_EQ(run.err, "lumora_info: write error: No space left on device\n") << form;
+    }
+}
+
+}  // namespace
+}  // namespace lumora::testing

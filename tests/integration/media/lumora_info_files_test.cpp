@@ -1,0 +1,266 @@
+// lumora_info over folders and many files: the walk, threads, progress, failures and write errors.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "app/lumora_info/file_names.h"
+#include "tests/integration/media/media_samples.h"
+#include "tests/support/program_run.h"
+
+namespace lumora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kInfo = ShellQuote(LUMORA_INFO_PATH);
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> JsonPaths(const std::string& jsonLines) {
+    std::vector<std::string> paths;
+    for (const std::string& line : Lines(jsonLines))
+        paths.push_back(nlohmann::json::parse(line).at("path").get<std::string>());
+    return paths;
+}
+
+// A tree with what a walk meets: media in nested folders, a link to a file, a link to a folder,
+// a link that loops back up, a dangling link, a FIFO and a folder that cannot be read (when the
+// permissions can be made to hold for the user running the tests).
+class LumoraInfoTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string avi = SamplePath("xvid_pcm.avi"), wav = SamplePath("pcm16.wav"),
+                          mp4 = SamplePath("ntsc.mp4");
+        if (avi.empty() || wav.empty() || mp4.empty()) GTEST_SKIP() << "no samples (ffmpeg missing?)";
+        root_ = dir_.Path() / "tree";
+        fs::create_directories(root_ / "a/b");
+        fs::create_directories(root_ / "c");
+        fs::copy_file(avi, root_ / "a/one.avi");
+        fs::copy_file(wav, root_ / "a/b/two.wav");
+        fs::copy_file(mp4, root_ / "c/three.mp4");
+        fs::create_symlink("../a/one.avi", root_ / "c/link.avi");
+        fs::create_directory_symlink("../a", root_ / "c/folder_link");
+        fs::create_directory_symlink("..", root_ / "a/b/up");
+        fs::create_symlink("nowhere", root_ / "c/dangling.avi");
+        ASSERT_EQ(::mkfifo((root_ / "c/fifo.avi").c_str(), 0600), 0);
+        prefix_ = PermissionsHoldPrefix();
+        if (prefix_) {
+            fs::create_directories(root_ / "locked");
+            fs::copy_file(wav, root_ / "locked/hidden.wav");
+            fs::permissions(root_ / "locked", fs::perms::none);
+        }
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(root_ / "locked", fs::perms::owner_all, ignored);
+    }
+
+    ProgramRun Info(const std::string& arguments) const {
+        return RunProgram(prefix_.value_or("") + kInfo + " " + arguments);
+    }
+    std::string Root() const { return root_.string(); }
+
+    TempDir dir_;
+    fs::path root_;
+    std::optional<std::string> prefix_;
+};
+
+TEST_F(LumoraInfoTree, AFolderGivesItsRegularFilesSortedFollowingOnlyLinksToFiles) {
+    const ProgramRun run = Info("--json " + ShellQuote(Root()));
+    EXPECT_EQ(JsonPaths(run.out),
+              (std::vector<std::string>{Root() + "/a/b/two.wav", Root() + "/a/one.avi",
+                                        Root() + "/c/link.avi", Root() + "/c/three.mp4"}));
+    if (!prefix_) {
+        EXPECT_EQ(run.status, 0);
+        GTEST_SKIP() << "SKIPPED LOUDLY: root cannot drop the capabilities that override permissions, so the "
+                        "unreadable folder was left out";
+    }
+    EXPECT_EQ(run.status, 1) << "an unreadable folder is a failure";
+    EXPECT_EQ(run.err, "lumora_info: " + Root() + "/locked: Permission denied\n");
+}
+
+TEST_F(LumoraInfoTree, IncludeAndExcludeFilterNamesInFolders) {
+    const std::string tree = ShellQuote(Root() + "/a") + " " + ShellQuote(Root() + "/c");
+    EXPECT_EQ(JsonPaths(Info("--json --include '*.avi' --include '*.wav' --exclude 'link*' " + tree).out),
+              (std::vector<std::string>{Root() + "/a/b/two.wav", Root() + "/a/one.avi"}));
+    EXPECT_EQ(JsonPaths(Info("--json --exclude='*.mp4' --include=*.mp4 " + ShellQuote(Root() + "/c")).out),
+              std::vector<std::string>{});
+}
+
+TEST_F(LumoraInfoTree, OneThreadAndFourGiveTheSameBytes) {
+    // Failures, a file named twice and a folder among the arguments, in both output forms.
+    const std::string arguments =
+        ShellQuote(Root()) + " /nonexistent.avi " + ShellQuote(Root() + "/a/one.avi") + " " +
+        ShellQuote(Root() + "/c/fifo.avi") + " " + ShellQuote(Root() + "/a/one.avi");
+    for (const std::string& form : {std::string(), std::string("--json ")}) {
+        const ProgramRun one = Info(form + "-j 1 " + arguments);
+        const ProgramRun four = Info(form + "--jobs 4 " + arguments);
+        EXPECT_EQ(one.status, 1);
+        EXPECT_EQ(four.status, 1);
+        EXPECT_EQ(one.out, four.out) << form;
+        EXPECT_EQ(one.err, four.err) << form;
+        const std::vector<std::string> lines = Lines(one.out);
+        const auto isHeader = [](const std::string& line) { return line.starts_with("==> "); };
+        const size_t headers =
+            form.empty() ? std::count_if(lines.begin(), lines.end(), isHeader) : lines.size();
+        EXPECT_EQ(headers, 8u) << one.out;
+    }
+}
+
+TEST(LumoraInfoFiles, JobsOutOfRangeAreUsageErrors) {
+    for (const std::string jobs : {"-j 0", "-j 257", "-j x", "--jobs=", "-j"}) {
+        const ProgramRun run = RunProgram(kInfo + " " + jobs + " /nonexistent.avi");
+        EXPECT_EQ(run.status, 2) << jobs;
+        EXPECT_EQ(run.out, "") << jobs;
+    }
+    EXPECT_EQ(RunProgram(kInfo + " -j256 /nonexistent.avi").status, 1);
+}
+
+TEST(LumoraInfoFiles, ProgressBarOnlyOnATerminalAndForSeveralFiles) {
+    const std::string wav = SamplePath("pcm16.wav");
+    if (wav.empty()) GTEST_SKIP() << "no sample";
+    if (!HaveTool("script")) GTEST_SKIP() << "SKIPPED LOUDLY: script (bsdutils) is missing";
+    const std::string files = ShellQuote(wav) + " " + ShellQuote(wav) + " " + ShellQuote(wav);
+    // script runs the command on a pseudo-terminal and copies what reaches it.
+    const auto onTerminal = [](const std::string& command) {
+        return RunProgram("script -qc " + ShellQuote(command) + " /dev/null").out;
+    };
+    const std::string drawn = onTerminal(kInfo + " " + files + " >/dev/null");
+    EXPECT_NE(drawn.find("0/3   0%"), std::string::npos) << "drawn at once: " << drawn;
+    EXPECT_NE(drawn.find(" files/s "), std::string::npos) << drawn;
+    EXPECT_TRUE(drawn.ends_with("\r\x1b[K")) << "erased at the end: " << drawn;
+    EXPECT_EQ(onTerminal(kInfo + " --no-progress " + files + " >/dev/null"), "");
+    EXPECT_EQ(onTerminal(kInfo + " " + ShellQuote(wav) + " >/dev/null"), "");
+    const ProgramRun piped = RunProgram(kInfo + " " + files + " 2>&1 | cat");
+    EXPECT_EQ(piped.out.find("files/s"), std::string::npos);
+    EXPECT_EQ(onTerminal(kInfo + " " + files + " 2>/dev/null").find("files/s"), std::string::npos)
+        << "never on standard output";
+}
+
+TEST(LumoraInfoFiles, AFailedWriteEndsWithOneErrorLine) {
+    const std::string wav = SamplePath("pcm16.wav");
+    if (wav.empty()) GTEST_SKIP() << "no sample";
+    for (const std::string& arguments :
+         std::vector<std::string>{ShellQuote(wav), "--json " + ShellQuote(wav) + " " + ShellQuote(wav),
+                                  "-j 2 " + ShellQuote(wav) + " " + ShellQuote(wav), "--help", "--version"}) {
+        const ProgramRun run = RunProgram(kInfo + " " + arguments + " >/dev/full");
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err, "lumora_info: write error: No space left on device\n") << arguments;
+    }
+}
+
+TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
+    const auto prefix = PermissionsHoldPrefix();
+    if (!prefix)
+        GTEST_SKIP() << "SKIPPED LOUDLY: root cannot drop the capabilities that override permissions";
+    TempDir dir;
+    const fs::path root = dir.Path();
+    const std::string locked = dir.File("locked.avi", "RIFF");
+    fs::permissions(locked, fs::perms::none);
+    fs::create_directory(root / "closed");
+    dir.File("closed/inside.avi", "RIFF");
+    fs::permissions(root / "closed", fs::perms::owner_read);
+    fs::create_symlink("loop_b", root / "loop_a");
+    fs::create_symlink("loop_a", root / "loop_b");
+    ASSERT_EQ(::mkfifo((root / "fifo.avi").c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        std::string marker;
+        std::string reason;
+    } cases[] = {
+        {(root / "missing.avi").string(), "FILE NOT FOUND", "No such file or directory"},
+        {locked, "ERROR", "Permission denied"},
+        {(root / "closed/inside.avi").string(), "FILE NOT FOUND", "Permission denied"},
+        {(root / "loop_a").string(), "FILE NOT FOUND", "Too many levels of symbolic links"},
+        {(root / std::string(300, 'n')).string(), "FILE NOT FOUND", "File name too long"},
+        {dir.File("text.avi", "not a video at all"), "ERROR", "not a media file"},
+        {(root / "fifo.avi").string(), "ERROR", "not a regular file"},
+    };
+    std::string arguments, expectedErr;
+    for (const auto& c : cases) {
+        arguments += " " + ShellQuote(c.path);
+        expectedErr += "lumora_info: " + c.path + ": " + c.reason + "\n";
+    }
+    const ProgramRun run = RunProgram(*prefix + "timeout 20 " + kInfo + arguments);
+    fs::permissions(root / "closed", fs::perms::owner_all);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, expectedErr);
+    std::vector<std::string> markers;
+    for (const std::string& line : Lines(run.out))
+        if (line == "FILE NOT FOUND" || line == "ERROR") markers.push_back(line);
+    ASSERT_EQ(markers.size(), std::size(cases)) << run.out;
+    for (size_t i = 0; i < markers.size(); ++i)
+        EXPECT_EQ(markers[i], cases[i].marker) << cases[i].path;
+    // A folder is walked, so only a file that became one after the walk meets this reason.
+    EXPECT_EQ(FailureReason(root.string()), "Is a directory");
+}
+
+TEST(LumoraInfoFiles, ANameWithControlBytesStaysOnOneHeaderLine) {
+    const std::string wav = SamplePath("pcm16.wav");
+    if (wav.empty()) GTEST_SKIP() << "no sample";
+    TempDir dir;
+    const std::string tricky = (dir.Path() / ("a\nb\tc\x1b"
+                                              "d.wav"))
+                                   .string();
+    const std::string notUtf8 = (dir.Path() / "e\xff.wav").string();
+    fs::copy_file(wav, tricky);
+    fs::copy_file(wav, notUtf8);
+    const ProgramRun run = RunProgram(kInfo + " " + ShellQuote(tricky) + " " + ShellQuote(notUtf8));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("==> " + dir.Path().string() + "/a\\nb\\tc\\x1bd.wav <==\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\n==> " + notUtf8 + " <==\n"), std::string::npos) << "other bytes as they are";
+
+    const std::vector<std::string> lines =
+        Lines(RunProgram(kInfo + " --json " + ShellQuote(tricky) + " " + ShellQuote(notUtf8)).out);
+    ASSERT_EQ(lines.size(), 2u);
+    const nlohmann::json first = nlohmann::json::parse(lines[0]), second = nlohmann::json::parse(lines[1]);
+    EXPECT_EQ(first.at("path"), tricky);
+    EXPECT_FALSE(first.contains("path_bytes"));
+    EXPECT_EQ(second.at("path"), dir.Path().string() + "/e\uFFFD.wav");
+    std::string hex;
+    for (const char c : notUtf8) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(c));
+        hex += digits;
+    }
+    EXPECT_EQ(second.at("path_bytes"), hex);
+}
+
+TEST(LumoraInfoFiles, HelpListsTheOptionsOfTheManPage) {
+    // In the man page an option is the first line after .TP; in the help, a line's first words.
+    std::ifstream manPage(LUMORA_INFO_MAN_PAGE);
+    std::set<std::string> manOptions, helpOptions;
+    const std::regex option(R"((^|[ ,"])(--?[a-z][a-z-]*))");
+    bool next = false;
+    for (std::string line; std::getline(manPage, line); next = line == ".TP") {
+        line = std::regex_replace(line, std::regex(R"(\\-)"), "-");
+        if (!next || !line.starts_with(".B")) continue;
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), option); it != std::sregex_iterator();
+             ++it)
+            manOptions.insert((*it)[2]);
+    }
+    for (const std::string& line : Lines(RunProgram(kInfo + " --help").out)) {
+        if (!line.starts_with("  -")) continue;
+        const std::string names = line.substr(0, line.find("  ", 2));
+        for (auto it = std::sregex_iterator(names.begin(), names.end(), option); it != std::sregex_iterator();
+             ++it)
+            helpOptions.insert((*it)[2]);
+    }
+    EXPECT_GE(manOptions.size(), 9u);
+    EXPECT_EQ(helpOptions, manOptions);
+}
+
+}  // namespace
+}  // namespace lumora::testing
