@@ -24,6 +24,7 @@
 #include "platform/property_bag.h"
 #include "platform/property_pages.h"
 #include "tests/support/pulse_server.h"
+#include "tests/support/time_bound.h"
 
 namespace {
 
@@ -264,10 +265,19 @@ TEST_F(SoundServer, NoMembersFromAServerThatIsMissingRefusesOrNeverAnswers) {
             socket.emplace(environment.SocketPath().string(), *test.socketListens);
             ASSERT_TRUE(socket->Ok());
         }
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(NamesOf(CategoryMembers(CLSID_AudioInputDeviceCategory)), alsaCapture);
-        EXPECT_EQ(NamesOf(CategoryMembers(CLSID_AudioRendererCategory)), alsaPlayback);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, test.limit);
+        const auto enumerate = [&] {
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_EQ(NamesOf(CategoryMembers(CLSID_AudioInputDeviceCategory)), alsaCapture);
+            EXPECT_EQ(NamesOf(CategoryMembers(CLSID_AudioRendererCategory)), alsaPlayback);
+            return std::chrono::steady_clock::now() - start;
+        };
+        // The fastest of three, so that a loaded machine does not fail it; a silent server is
+        // remembered after the first, which alone then tells the bound.
+        auto took = enumerate();
+        if (!test.socketListens.value_or(false))
+            for (int again = 0; again < 2; ++again)
+                took = std::min(took, enumerate());
+        EXPECT_LT(took, lumora::testing::TimeBound(test.limit));
 
         const Outcome catalogue = RunCatalogue(environment.Folder());
         EXPECT_EQ(catalogue.status, 0);
