@@ -58,6 +58,8 @@ int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictio
     return AVERROR(EPERM);
 }
 
+constexpr int kWaveProbePackets = 4;
+
 void QuietLibraries() {
     static std::once_flag once;
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
@@ -102,8 +104,17 @@ std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path) {
     av_dict_set_int(&options, "probesize", kProbeSize, 0);
     av_dict_set_int(&options, "analyzeduration", kAnalyzeDuration, 0);
     av_dict_set_int(&options, "max_streams", kMaxStreams, 0);
-    // The path only helps the probe by its extension: with custom I/O it is never opened.
-    const int opened = avformat_open_input(&format, path.c_str(), nullptr, &options);
+    // The format is probed first (the probed bytes stay in the I/O buffer) to give the WAVE reader a
+    // bound of its own. The path only helps the probe by its extension: it is never opened.
+    const AVInputFormat* detected = nullptr;
+    if (av_probe_input_buffer2(input->io_, &detected, path.c_str(), nullptr, 0, kProbeSize) < 0)
+        detected = nullptr;
+    // For 16-bit PCM the WAVE reader has libavformat look for DTS or AC-3 hidden in the samples,
+    // by decoding up to 2,500 packets (about 5 ms a file, most of the analysis). The page shows
+    // the tag the file stores whatever hides in the samples, so a few packets do.
+    if (detected && std::string_view(detected->name) == "wav")
+        av_dict_set_int(&options, "max_probe_packets", kWaveProbePackets, 0);
+    const int opened = avformat_open_input(&format, path.c_str(), detected, &options);
     av_dict_free(&options);
     if (opened < 0) return nullptr;  // avformat_open_input freed the context
     input->format_ = format;
