@@ -52,3 +52,16 @@ function(lumora_check_layers)
     COMMENT "Checking that includes follow the layers")
   add_custom_target(lumora_layers ALL DEPENDS ${stamp})
 endfunction()
+
+# Installs a man page of docs/man, compressed as Debian's policy and man-db expect it.
+function(lumora_install_man_page page)
+  set(source ${PROJECT_SOURCE_DIR}/docs/man/${page})
+  set(compressed ${PROJECT_BINARY_DIR}/man/${page}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+    COMMAND gzip -9n -c ${source} > ${compressed}
+    DEPENDS ${source} VERBATIM)
+  string(MAKE_C_IDENTIFIER ${page} name)
+  add_custom_target(man_${name} ALL DEPENDS ${compressed})
+  install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
