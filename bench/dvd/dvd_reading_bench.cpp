@@ -7,6 +7,7 @@
 #include <string>
 
 #include "component/lumoram.h"
+#include "platform/backends/dvdread/private_folder.h"
 #include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com.h"
 
@@ -47,9 +48,10 @@ void ReadSnapshotInProcess(benchmark::State& state, const std::string& name) {
         return;
     }
     using namespace lumora::dvdread;
-    const fs::path videoTs = kVolumes / name / "VIDEO_TS";
+    const VolumeLocation location{VolumeKind::Folder, kVolumes / name / "VIDEO_TS"};
     for (auto _ : state) {
-        auto snapshot = ReadVolumeSnapshot(videoTs, ReadingScope::Everything);
+        const PrivateFolder served;
+        auto snapshot = ReadVolumeSnapshot(location, ReadingScope::Everything, served.Path());
         benchmark::DoNotOptimize(snapshot);
     }
 }
