@@ -11,6 +11,7 @@
 #include <set>
 
 #include "component/lumoram.h"
+#include "tests/integration/dvd/authored_volumes.h"
 #include "tests/integration/dvd/dvd_expectations.h"
 #include "tests/integration/dvd/dvd_test_volumes.h"
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "component/lumoram.h"
+#include "tests/integration/dvd/authored_volumes.h"
 #include "tests/integration/dvd/dvd_expectations.h"
 #include "tests/integration/dvd/dvd_test_volumes.h"
 

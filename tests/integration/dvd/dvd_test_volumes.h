@@ -1,8 +1,6 @@
 // The DVD volumes authored for the tests, what lsdvd says of them, and their IFO bytes.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -62,19 +60,6 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
 // fails (the reason in *why). Extra words go before the command, e.g. a TZ= setting.
 bool MakeDvdImage(const std::filesystem::path& volume, const std::filesystem::path& image, std::string* why,
                   const std::string& environment = "");
-
-// The tests of the authored volumes; each skips, loudly, when the volumes cannot be made.
-class AuthoredVolumes : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
-    void SetUp() override {
-        if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
-    }
-    static std::filesystem::path Volume(const std::string& name) { return *volumes_ / name; }
-
-    static inline std::optional<std::filesystem::path> volumes_;
-    static inline std::string why_;
-};
 
 // A fresh copy of a volume under the system's temporary folder, removed with the object.
 class VolumeCopy {
