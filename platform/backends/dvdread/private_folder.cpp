@@ -1,5 +1,7 @@
 #include "platform/backends/dvdread/private_folder.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -8,11 +10,22 @@ namespace lumora::dvdread {
 
 namespace fs = std::filesystem;
 
-PrivateFolder::PrivateFolder() {
+namespace {
+
+fs::path Base() {
     std::error_code error;
-    fs::path base = fs::temp_directory_path(error);
-    if (error) base = "/tmp";
-    std::string pattern = (base / "lumora-dvd-XXXXXX").string();
+    for (const char* candidate : {static_cast<const char*>(std::getenv("XDG_RUNTIME_DIR")), "/dev/shm"})
+        if (candidate && *candidate && fs::is_directory(candidate, error) &&
+            ::access(candidate, W_OK | X_OK) == 0)
+            return candidate;
+    fs::path temporary = fs::temp_directory_path(error);
+    return error ? fs::path("/tmp") : temporary;
+}
+
+}  // namespace
+
+PrivateFolder::PrivateFolder() {
+    std::string pattern = (Base() / "lumora-dvd-XXXXXX").string();
     if (::mkdtemp(pattern.data())) path_ = pattern;
 }
 

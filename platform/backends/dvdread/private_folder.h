@@ -1,4 +1,6 @@
-// An empty folder of this process's own under the temporary folder, removed with its contents.
+// An empty folder of this process's own, removed with its contents. It is made in memory where the
+// system offers that (the user's runtime folder, else /dev/shm), else in the temporary folder: on
+// a disk file system, making and removing a folder of links costs milliseconds of journal writes.
 #pragma once
 
 #include <filesystem>

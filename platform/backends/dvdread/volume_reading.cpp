@@ -162,12 +162,14 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshotIsolated(const VolumeLocation& l
             std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
         // Made here and removed here, whatever becomes of the child.
-        const PrivateFolder folder;
-        if (folder.Path().empty()) break;
+        const std::optional<PrivateFolder> folder =
+            location.kind == VolumeKind::Folder ? std::make_optional<PrivateFolder>() : std::nullopt;
+        if (folder && folder->Path().empty()) break;
+        const std::filesystem::path served = folder ? folder->Path() : std::filesystem::path();
         const auto bytes = RunIsolated(
             [&]() -> std::optional<std::vector<uint8_t>> {
                 const std::optional<VolumeSnapshot> snapshot =
-                    ReadVolumeSnapshot(location, scope, folder.Path(), use);
+                    ReadVolumeSnapshot(location, scope, served, use);
                 if (!snapshot) return std::nullopt;
                 return SerializeSnapshot(*snapshot);
             },
