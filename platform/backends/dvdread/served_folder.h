@@ -5,8 +5,9 @@
 // (and a VOB name is never asked for). So it is never given the user's folder. Each IFO/BUP there is
 // opened here with O_NONBLOCK and kept only when fstat says it is a regular file; libdvdread gets a
 // private folder of symbolic links, under the canonical names, to those open descriptors
-// (/proc/self/fd/N). Opening a link reopens the very file that was checked, so a file swapped after
-// the check changes nothing, and nothing is copied. Whatever is not served counts as missing.
+// (/proc/self/fd/N, so Linux's /proc must be mounted). Opening a link reopens the very file that
+// was checked, so a file swapped after the check changes nothing, and nothing is copied. Whatever
+// is not served counts as missing.
 #pragma once
 
 #include <array>

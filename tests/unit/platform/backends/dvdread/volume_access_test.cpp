@@ -2,7 +2,9 @@
 // and the times of an image's directory.
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "platform/backends/dvdread/private_folder.h"
 #include "platform/backends/dvdread/served_folder.h"
 #include "platform/backends/dvdread/volume_location.h"
+#include "platform/unique_fd.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -156,6 +159,86 @@ TEST_F(Served, AnIntactBackupStandsInForABrokenMain) {
         for (const auto& entry : fs::directory_iterator(folder.Path()))
             names.insert(entry.path().filename().string());
         EXPECT_EQ(names, c.served);
+    }
+}
+
+// A small ISO 9660 image: the primary volume descriptor at sector 16, the terminator at 17, the
+// root folder at 18 holding VIDEO_TS at 19, which lists VIDEO_TS.IFO (sector 20) and a two-extent
+// VTS_01_1.VOB.
+std::vector<uint8_t> SmallImage() {
+    std::vector<uint8_t> image(21 * 2048);
+    const auto put32 = [&](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            image[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    const auto record = [&](size_t at, const std::string& name, uint32_t extent, uint32_t size,
+                            uint8_t flags) {
+        const size_t length = 33 + name.size() + (name.size() % 2 == 0);
+        image[at] = static_cast<uint8_t>(length);
+        put32(at + 2, extent);
+        put32(at + 10, size);
+        const uint8_t time[7] = {121, 5, 6, 7, 8, 9, 0};
+        std::copy(time, time + 7, image.begin() + static_cast<long>(at + 18));
+        image[at + 25] = flags;
+        image[at + 32] = static_cast<uint8_t>(name.size());
+        std::copy(name.begin(), name.end(), image.begin() + static_cast<long>(at + 33));
+        return at + length;
+    };
+    const size_t pvd = 16 * 2048;
+    image[pvd] = 1;
+    std::copy_n("CD001", 5, image.begin() + pvd + 1);
+    image[pvd + 128] = 0x00;
+    image[pvd + 129] = 0x08;
+    record(pvd + 156, std::string(1, '\0'), 18, 2048, 2);
+    image[17 * 2048] = 255;
+    std::copy_n("CD001", 5, image.begin() + 17 * 2048 + 1);
+    size_t at = record(18 * 2048, std::string(1, '\0'), 18, 2048, 2);
+    at = record(at, std::string(1, '\1'), 18, 2048, 2);
+    record(at, "VIDEO_TS", 19, 2048, 2);
+    at = record(19 * 2048, std::string(1, '\0'), 19, 2048, 2);
+    at = record(at, "vts_01_1.vob;1", 100, 1000, 0x80);
+    at = record(at, "vts_01_1.vob;1", 200, 24, 0);
+    record(at, "VIDEO_TS.IFO;1", 20, 100, 0);
+    return image;
+}
+
+// A descriptor of the bytes in memory; -1 when it cannot be made.
+int InMemory(const std::vector<uint8_t>& bytes) {
+    const int fd = memfd_create("image", MFD_CLOEXEC);
+    if (fd >= 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())) return fd;
+    if (fd >= 0) close(fd);
+    return -1;
+}
+
+TEST(ImageDirectory, TheVideoTsFolderByItsDirectoryRecords) {
+    const UniqueFd image(InMemory(SmallImage()));
+    ASSERT_TRUE(image.IsOpen());
+    EXPECT_TRUE(HasVolumeDescriptors(image.Get()));
+    const std::vector<ImageFile> files = ReadImageVideoTs(image.Get());
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].entry.upperName, "VIDEO_TS.IFO");
+    EXPECT_EQ(files[0].entry.size, 100u);
+    EXPECT_EQ(files[0].offset, 20u * 2048);
+    EXPECT_EQ(files[0].entry.fileTime, 132647584890000000u) << "2021-05-06 07:08:09 UTC";
+    EXPECT_EQ(files[1].entry.upperName, "VTS_01_1.VOB");
+    EXPECT_EQ(files[1].entry.size, 1024u) << "both extents";
+    EXPECT_EQ(files[1].offset, 100u * 2048);
+}
+
+// Every byte of the descriptors and folders set to values that break lengths, extents and flags:
+// the reading stays inside its buffers (the sanitizer build checks) and ends.
+TEST(ImageDirectory, DamagedRecordsNeverReadOutOfBounds) {
+    const std::vector<uint8_t> intact = SmallImage();
+    for (size_t at = 16 * 2048; at < 20 * 2048; ++at) {
+        if (intact[at] == 0 && at % 64 != 0) continue;  // runs of padding: a sample is enough
+        for (const uint8_t value : {uint8_t{0}, uint8_t{1}, uint8_t{0x22}, uint8_t{0xFF}}) {
+            std::vector<uint8_t> damaged = intact;
+            damaged[at] = value;
+            const UniqueFd image(InMemory(damaged));
+            ASSERT_TRUE(image.IsOpen());
+            for (const ImageFile& file : ReadImageVideoTs(image.Get()))
+                EXPECT_LE(file.entry.upperName.size(), 255u);
+        }
     }
 }
 
