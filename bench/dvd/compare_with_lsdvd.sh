@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Whole-process timing of `lumora_info --dvd` against `lsdvd -a -s -c` on the benchmark volumes.
+# Whole-process timing of `lumora_info --dvd` against `lsdvd -a -s -c` on the benchmark volumes, as
+# folders and as images.
 #   bench/dvd/compare_with_lsdvd.sh BUILD_DIR
 # Needs hyperfine and lsdvd; the volumes are those dvd_reading_bench authors (run it first).
 set -euo pipefail
@@ -10,7 +11,10 @@ for tool in hyperfine lsdvd; do
 done
 for volume in pal_mixed ntsc_mixed pal_silent many_99; do
   [ -d "$volumes/$volume" ] || { echo "missing $volumes/$volume: run $build/bench/dvd/dvd_reading_bench first" >&2; exit 1; }
-  hyperfine --style basic --warmup 3 --runs 30 -N \
-    "$build/app/lumora_info --dvd $volumes/$volume" \
-    "lsdvd -a -s -c $volumes/$volume"
+  for path in "$volumes/$volume" "$volumes/$volume.iso"; do
+    [ -e "$path" ] || continue
+    hyperfine --style basic --warmup 3 --runs 30 -N \
+      "$build/app/lumora_info --dvd $path" \
+      "lsdvd -a -s -c $path"
+  done
 done

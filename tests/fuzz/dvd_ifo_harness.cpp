@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dvd/read_dvd_volume.h"
+#include "platform/backends/dvdread/private_folder.h"
 #include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com.h"
 #include "platform/dvd_interfaces.h"
@@ -89,7 +90,9 @@ void WriteVolume(const uint8_t* data, size_t size) {
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size) {
     WriteVolume(data, size);
     using namespace lumora::dvdread;
-    if (const auto snapshot = ReadVolumeSnapshot(VideoTs(), ReadingScope::Everything))
+    const PrivateFolder served;
+    if (const auto snapshot =
+            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served.Path()))
         DeserializeSnapshot(SerializeSnapshot(*snapshot), VideoTs());
 }
 

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "platform/ascii.h"
-#include "platform/backends/dvdread/dvd_volume.h"
+#include "platform/backends/dvdread/read_at.h"
 
 namespace lumora::dvdread {
 
@@ -37,13 +37,13 @@ void AddLittleEndian(Crc64& crc, uint64_t value, size_t bytes) {
     crc.Add(std::span(buffer.data(), bytes));
 }
 
-uint64_t ToFileTime(const struct timespec& time) {
-    const int64_t seconds = static_cast<int64_t>(time.tv_sec) + kFileTimeEpochOffset;
-    if (seconds < 0) return 0;
-    return static_cast<uint64_t>(seconds) * 10'000'000 + static_cast<uint64_t>(time.tv_nsec) / 100;
-}
-
 }  // namespace
+
+uint64_t FileTimeFromUnix(int64_t unixSeconds, uint32_t nanoseconds) {
+    const int64_t seconds = unixSeconds + kFileTimeEpochOffset;
+    if (seconds < 0) return 0;
+    return static_cast<uint64_t>(seconds) * 10'000'000 + nanoseconds / 100;
+}
 
 void Crc64::Add(std::span<const uint8_t> bytes) {
     for (const uint8_t byte : bytes)
@@ -57,7 +57,8 @@ std::vector<VideoTsEntry> ListVideoTs(const std::filesystem::path& videoTs) {
          it.increment(error)) {
         struct stat info {};
         if (::stat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        listing.push_back({UpperAscii(it->path().filename().string()), ToFileTime(info.st_mtim),
+        listing.push_back({UpperAscii(it->path().filename().string()),
+                           FileTimeFromUnix(info.st_mtim.tv_sec, static_cast<uint32_t>(info.st_mtim.tv_nsec)),
                            static_cast<uint64_t>(info.st_size)});
     }
     std::sort(listing.begin(), listing.end(),
@@ -79,17 +80,15 @@ uint64_t DiscIdOf(const std::vector<VideoTsEntry>& listing, std::span<const uint
     return crc.Value();
 }
 
-uint64_t ComputeDiscId(const std::filesystem::path& videoTs, dvd_reader_t* reader) {
-    const std::vector<VideoTsEntry> listing = ListVideoTs(videoTs);
-    const auto sizeOf = [&](std::string_view name) -> uint64_t {
-        for (const VideoTsEntry& entry : listing)
-            if (entry.upperName == name) return entry.size;
-        return 0;
-    };
-    const std::vector<uint8_t> videoManager = ReadInfoFileHead(reader, 0, sizeOf("VIDEO_TS.IFO"), kHeadLimit);
-    const std::vector<uint8_t> firstTitleSet =
-        ReadInfoFileHead(reader, 1, sizeOf("VTS_01_0.IFO"), kHeadLimit);
-    return DiscIdOf(listing, videoManager, firstTitleSet);
+std::vector<uint8_t> ReadFileHead(int fd, uint64_t offset, uint64_t size) {
+    if (fd < 0) return {};
+    return ReadAt(fd, offset, std::min<uint64_t>(size, kHeadLimit));
+}
+
+uint64_t ListedSize(const std::vector<VideoTsEntry>& listing, std::string_view upperName) {
+    for (const VideoTsEntry& entry : listing)
+        if (entry.upperName == upperName) return entry.size;
+    return 0;
 }
 
 }  // namespace lumora::dvdread

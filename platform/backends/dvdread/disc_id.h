@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include <dvdread/dvd_reader.h>
 
 namespace lumora::dvdread {
 
@@ -28,14 +27,21 @@ struct VideoTsEntry {
     uint64_t size;
 };
 
-// The regular files directly in the folder, sorted by upper-cased name.
+// Seconds (and nanoseconds) since 1970-01-01 UTC as 100 ns units since 1601-01-01; 0 before 1601.
+uint64_t FileTimeFromUnix(int64_t seconds, uint32_t nanoseconds);
+
+// The regular files directly in the folder, sorted by upper-cased name. Nothing is opened.
 std::vector<VideoTsEntry> ListVideoTs(const std::filesystem::path& videoTs);
 
 // The identifier from a listing and the two IFO heads (each at most 64 KiB, possibly empty).
 uint64_t DiscIdOf(const std::vector<VideoTsEntry>& listing, std::span<const uint8_t> videoManagerHead,
                   std::span<const uint8_t> firstTitleSetHead);
 
-// The identifier of the volume in the folder, reading the IFO heads through the reader.
-uint64_t ComputeDiscId(const std::filesystem::path& videoTs, dvd_reader_t* reader);
+// The head the identifier hashes of a file of size bytes at offset in fd: its first
+// min(size, 64 KiB) bytes, fewer when they cannot be read; empty for fd -1.
+std::vector<uint8_t> ReadFileHead(int fd, uint64_t offset, uint64_t size);
+
+// The listed size of the file of that upper-cased name; 0 when it is not listed.
+uint64_t ListedSize(const std::vector<VideoTsEntry>& listing, std::string_view upperName);
 
 }  // namespace lumora::dvdread

@@ -216,14 +216,14 @@ public:
                 *discId = Volume()->facts.discId;
                 return S_OK;
             }
-            const auto folder = FindVideoTsFolder(path);
-            if (!folder) return E_INVALIDARG;
+            const auto location = LocateVolume(path);
+            if (!location) return E_INVALIDARG;
             std::error_code error;
-            if (std::filesystem::equivalent(*folder, Volume()->folder, error)) {
+            if (std::filesystem::equivalent(location->path, Volume()->location, error)) {
                 *discId = Volume()->facts.discId;
                 return S_OK;
             }
-            const auto other = ReadVolumeSnapshotIsolated(*folder, ReadingScope::DiscIdOnly);
+            const auto other = ReadVolumeSnapshotIsolated(*location, ReadingScope::DiscIdOnly);
             if (!other) return E_FAIL;
             *discId = other->facts.discId;
             return S_OK;
@@ -324,12 +324,12 @@ public:
         try {
             session_->volume.reset();
             session_->EnterStop();
-            const auto folder = path ? FindVideoTsFolder(path) : std::nullopt;
-            if (!folder) {
+            const auto location = path ? LocateVolume(path) : std::nullopt;
+            if (!location) {
                 if (status) status->bDvdVolUnknown = 1;
                 return VFW_E_DVD_RENDERFAIL;
             }
-            session_->volume = ReadVolumeSnapshotIsolated(*folder, ReadingScope::Everything);
+            session_->volume = ReadVolumeSnapshotIsolated(*location, ReadingScope::Everything);
             if (!session_->volume) {
                 if (status) status->bDvdVolInvalid = 1;
                 return VFW_E_DVD_RENDERFAIL;

@@ -2,7 +2,6 @@
 
 #include <dvdread/ifo_read.h>
 
-#include <algorithm>
 #include <cstdarg>
 
 namespace lumora::dvdread {
@@ -20,44 +19,30 @@ const dvd_logger_cb kSilentLogger{&DiscardLogMessage};
 void ReaderCloser::operator()(dvd_reader_t* reader) const { DVDClose(reader); }
 void IfoCloser::operator()(ifo_handle_t* ifo) const { ifoClose(ifo); }
 
-ReaderHandle OpenReader(const std::filesystem::path& videoTs) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(videoTs, error);
-    if (error) return nullptr;
-    return ReaderHandle(DVDOpen2(nullptr, &kSilentLogger, absolute.c_str()));
+ReaderHandle OpenReader(const std::string& path) {
+    return ReaderHandle(DVDOpen2(nullptr, &kSilentLogger, path.c_str()));
 }
 
-std::vector<uint8_t> ReadInfoFileHead(dvd_reader_t* reader, int titleSet, uint64_t fileSize, size_t limit) {
-    struct FileCloser {
-        void operator()(dvd_file_t* file) const { DVDCloseFile(file); }
-    };
-    if (!reader) return {};
-    std::unique_ptr<dvd_file_t, FileCloser> file(DVDOpenFile(reader, titleSet, DVD_READ_INFO_FILE));
-    if (!file) return {};
-    const ssize_t blocks = DVDFileSize(file.get());
-    if (blocks <= 0) return {};
-    const uint64_t readable = static_cast<uint64_t>(blocks) * DVD_VIDEO_LB_LEN;
-    std::vector<uint8_t> head(static_cast<size_t>(std::min<uint64_t>({fileSize, readable, limit})));
-    if (head.empty()) return head;
-    const ssize_t got = DVDReadBytes(file.get(), head.data(), head.size());
-    head.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    return head;
-}
-
-DvdVolume::DvdVolume(ReaderHandle reader, IfoHandle videoManager)
-    : reader_(std::move(reader)), videoManager_(std::move(videoManager)) {
+DvdVolume::DvdVolume(ReaderHandle reader, IfoHandle videoManager, BackupFallback fallBack)
+    : reader_(std::move(reader)), videoManager_(std::move(videoManager)), fallBack_(std::move(fallBack)) {
     resolutions_.assign(TitleCount(), Resolution::Unknown);
     titles_.resize(TitleCount());
 }
 
-std::unique_ptr<DvdVolume> DvdVolume::Open(const std::filesystem::path& videoTs) {
-    ReaderHandle reader = OpenReader(videoTs);
+std::unique_ptr<DvdVolume> DvdVolume::Open(const std::string& path, BackupFallback fallBack) {
+    ReaderHandle reader = OpenReader(path);
     if (!reader) return nullptr;
-    // ifoOpen falls back to VIDEO_TS.BUP when the IFO is missing or unreadable.
+    const auto usable = [](const ifo_handle_t* manager) {
+        return manager && manager->vmgi_mat && manager->tt_srpt &&
+               (manager->tt_srpt->nr_of_srpts == 0 || manager->tt_srpt->title);
+    };
+    // libdvdread turns to the BUP itself only when the IFO cannot be opened or a mandatory table
+    // fails to read; other refusals get it here.
     IfoHandle videoManager(ifoOpen(reader.get(), 0));
-    if (!videoManager || !videoManager->vmgi_mat || !videoManager->tt_srpt) return nullptr;
-    if (videoManager->tt_srpt->nr_of_srpts > 0 && !videoManager->tt_srpt->title) return nullptr;
-    return std::unique_ptr<DvdVolume>(new DvdVolume(std::move(reader), std::move(videoManager)));
+    if (!usable(videoManager.get()) && fallBack && fallBack(0)) videoManager.reset(ifoOpen(reader.get(), 0));
+    if (!usable(videoManager.get())) return nullptr;
+    return std::unique_ptr<DvdVolume>(
+        new DvdVolume(std::move(reader), std::move(videoManager), std::move(fallBack)));
 }
 
 uint32_t DvdVolume::TitleCount() const { return videoManager_->tt_srpt->nr_of_srpts; }
@@ -72,8 +57,13 @@ const ifo_handle_t* DvdVolume::TitleSet(unsigned number) {
     if (number > videoManager_->vmgi_mat->vmg_nr_of_title_sets) return nullptr;
     if (!titleSetTried_[number]) {
         titleSetTried_[number] = true;
-        // Also falls back to the .BUP copy.
-        titleSets_[number].reset(ifoOpen(reader_.get(), static_cast<int>(number)));
+        const auto usable = [](const ifo_handle_t* set) {
+            return set && set->vtsi_mat && set->vts_ptt_srpt && set->vts_pgcit;
+        };
+        const int n = static_cast<int>(number);
+        titleSets_[number].reset(ifoOpen(reader_.get(), n));
+        if (!usable(titleSets_[number].get()) && fallBack_ && fallBack_(n))
+            titleSets_[number].reset(ifoOpen(reader_.get(), n));
     }
     return titleSets_[number].get();
 }

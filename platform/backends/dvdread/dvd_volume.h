@@ -7,8 +7,9 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace lumora::dvdread {
@@ -22,12 +23,12 @@ struct IfoCloser {
 using ReaderHandle = std::unique_ptr<dvd_reader_t, ReaderCloser>;
 using IfoHandle = std::unique_ptr<ifo_handle_t, IfoCloser>;
 
-// Opens the VIDEO_TS folder with libdvdread's messages silenced; null when it cannot.
-ReaderHandle OpenReader(const std::filesystem::path& videoTs);
+// Opens a folder, an image or a drive with libdvdread's messages silenced; null when it cannot.
+ReaderHandle OpenReader(const std::string& path);
 
-// The first min(byte count of the file, limit) bytes of VIDEO_TS.IFO (titleSet 0) or of
-// VTS_nn_0.IFO, read through the reader; empty when there is no such file.
-std::vector<uint8_t> ReadInfoFileHead(dvd_reader_t* reader, int titleSet, uint64_t fileSize, size_t limit);
+// Asked when libdvdread refuses a title set's IFO (0: the video manager's): whether another copy
+// (its BUP) is now offered in its place, worth reading.
+using BackupFallback = std::function<bool(int titleSet)>;
 
 // One title's data, each index and table checked before use.
 struct TitleData {
@@ -38,8 +39,8 @@ struct TitleData {
 
 class DvdVolume {
 public:
-    // Null when the folder holds no readable video manager IFO with a title table.
-    static std::unique_ptr<DvdVolume> Open(const std::filesystem::path& videoTs);
+    // Null when the path (see OpenReader) holds no readable video manager IFO with a title table.
+    static std::unique_ptr<DvdVolume> Open(const std::string& path, BackupFallback fallBack);
 
     dvd_reader_t* Reader() const { return reader_.get(); }
     // vmgi_mat and tt_srpt are present.
@@ -51,13 +52,14 @@ public:
     const TitleData* Title(uint32_t title);
 
 private:
-    DvdVolume(ReaderHandle reader, IfoHandle videoManager);
+    DvdVolume(ReaderHandle reader, IfoHandle videoManager, BackupFallback fallBack);
     const ifo_handle_t* TitleSet(unsigned number);
 
     enum class Resolution : uint8_t { Unknown, Sound, Broken };
 
     ReaderHandle reader_;
     IfoHandle videoManager_;
+    BackupFallback fallBack_;
     std::array<IfoHandle, 100> titleSets_;
     std::array<bool, 100> titleSetTried_{};
     std::vector<Resolution> resolutions_;

@@ -4,10 +4,11 @@
 #include <cstring>
 #include <type_traits>
 
-#include "platform/backends/dvdread/disc_id.h"
 #include "platform/backends/dvdread/dvd_volume.h"
 #include "platform/backends/dvdread/ifo_attributes.h"
 #include "platform/backends/dvdread/isolated_run.h"
+#include "platform/backends/dvdread/private_folder.h"
+#include "platform/backends/dvdread/volume_source.h"
 
 namespace lumora::dvdread {
 
@@ -16,8 +17,14 @@ namespace {
 constexpr ULONG kMaxAudioStreams = std::extent_v<decltype(DVD_TitleAttributes::AudioAttributes)>;
 constexpr ULONG kMaxSubpictureStreams = std::extent_v<decltype(DVD_TitleAttributes::SubpictureAttributes)>;
 constexpr uint32_t kMagic = 0x4C445644;  // "DVDL"
-// Spinning up a drive may take a while; a FIFO or a stuck library must not block for ever.
-constexpr std::chrono::seconds kDeadline{20};
+// The whole reading, both attempts; the window waits for it. It is what a slow optical drive needs
+// for the IFO files alone: a VIDEO_TS.IFO and one IFO per title set, a few hundred kilobytes,
+// which a spinning drive reads in about a second even at 1x (1.385 MB/s) with a seek of some
+// 100 ms per file on a disc of a dozen title sets; 3 s leaves room for a busy drive. A disc that
+// still has to spin up (several seconds) or a drive that does not answer is given up on and the
+// volume reported unreadable, rather than hold the window. Files that block never get this far:
+// libdvdread opens nothing that was not checked first.
+constexpr std::chrono::milliseconds kDeadline{3000};
 
 DVD_MenuAttributes MenuAttributes(uint32_t category, const video_attr_t& video, unsigned audioStreams,
                                   const audio_attr_t& audio, unsigned subpictureStreams,
@@ -93,15 +100,15 @@ T Take(std::span<const uint8_t>& bytes) {
 
 }  // namespace
 
-std::optional<VolumeSnapshot> ReadVolumeSnapshot(const std::filesystem::path& videoTs, ReadingScope scope) {
-    VolumeSnapshot snapshot{videoTs, {}, {}};
-    if (scope == ReadingScope::DiscIdOnly) {
-        const ReaderHandle reader = OpenReader(videoTs);
-        if (!reader) return std::nullopt;
-        snapshot.facts.discId = ComputeDiscId(videoTs, reader.get());
-        return snapshot;
-    }
-    const std::unique_ptr<DvdVolume> volume = DvdVolume::Open(videoTs);
+std::optional<VolumeSnapshot> ReadVolumeSnapshot(const VolumeLocation& location, ReadingScope scope,
+                                                 const std::filesystem::path& privateFolder, BackupUse use) {
+    const std::unique_ptr<VolumeSource> source = VolumeSource::Open(location, privateFolder, use);
+    if (!source) return std::nullopt;
+    VolumeSnapshot snapshot{location.path, {}, {}};
+    snapshot.facts.discId = source->DiscId();
+    if (scope == ReadingScope::DiscIdOnly) return snapshot;
+    const std::unique_ptr<DvdVolume> volume = DvdVolume::Open(
+        source->ReaderPath(), [&](int titleSet) { return source->FallBackToBackup(titleSet); });
     if (!volume) return std::nullopt;
     const ifo_handle_t& manager = volume->VideoManager();
     const vmgi_mat_t& mat = *manager.vmgi_mat;
@@ -117,7 +124,6 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshot(const std::filesystem::path& vi
     facts.menuSubpictureStreams = std::min<ULONG>(mat.nr_of_vmgm_subp_streams, kMaxSubpictureStreams);
     facts.firstPlayUserOperations =
         manager.first_play_pgc ? ToUserOperations(manager.first_play_pgc->prohibited_ops) : 0;
-    facts.discId = ComputeDiscId(videoTs, volume->Reader());
     snapshot.titles.reserve(facts.titleCount);
     for (uint32_t t = 1; t <= facts.titleCount; ++t)
         snapshot.titles.push_back(ReadTitle(*volume, t));
@@ -136,10 +142,10 @@ std::vector<uint8_t> SerializeSnapshot(const VolumeSnapshot& snapshot) {
 }
 
 std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes,
-                                                  std::filesystem::path folder) {
+                                                  std::filesystem::path location) {
     if (bytes.size() < 2 * sizeof(uint32_t) + sizeof(VolumeFacts)) return std::nullopt;
     if (Take<uint32_t>(bytes) != kMagic) return std::nullopt;
-    VolumeSnapshot snapshot{std::move(folder), Take<VolumeFacts>(bytes), {}};
+    VolumeSnapshot snapshot{std::move(location), Take<VolumeFacts>(bytes), {}};
     const size_t count = snapshot.facts.titleCount;
     if (bytes.size() != count * sizeof(TitleFacts) + sizeof(uint32_t)) return std::nullopt;
     snapshot.titles.reserve(count);
@@ -149,17 +155,30 @@ std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes
     return snapshot;
 }
 
-std::optional<VolumeSnapshot> ReadVolumeSnapshotIsolated(const std::filesystem::path& videoTs,
-                                                         ReadingScope scope) {
-    const auto bytes = RunIsolated(
-        [&]() -> std::optional<std::vector<uint8_t>> {
-            const std::optional<VolumeSnapshot> snapshot = ReadVolumeSnapshot(videoTs, scope);
-            if (!snapshot) return std::nullopt;
-            return SerializeSnapshot(*snapshot);
-        },
-        kDeadline);
-    if (!bytes) return std::nullopt;
-    return DeserializeSnapshot(*bytes, videoTs);
+std::optional<VolumeSnapshot> ReadVolumeSnapshotIsolated(const VolumeLocation& location, ReadingScope scope) {
+    const auto end = std::chrono::steady_clock::now() + kDeadline;
+    for (const BackupUse use : {BackupUse::WhenMainIsBroken, BackupUse::WhenIntact}) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        // Made here and removed here, whatever becomes of the child.
+        const std::optional<PrivateFolder> folder =
+            location.kind == VolumeKind::Folder ? std::make_optional<PrivateFolder>() : std::nullopt;
+        if (folder && folder->Path().empty()) break;
+        const std::filesystem::path served = folder ? folder->Path() : std::filesystem::path();
+        const auto bytes = RunIsolated(
+            [&]() -> std::optional<std::vector<uint8_t>> {
+                const std::optional<VolumeSnapshot> snapshot =
+                    ReadVolumeSnapshot(location, scope, served, use);
+                if (!snapshot) return std::nullopt;
+                return SerializeSnapshot(*snapshot);
+            },
+            left);
+        if (bytes) return DeserializeSnapshot(*bytes, location.path);
+        // An image's or a drive's files are found by libdvdread itself: there is nothing else to offer.
+        if (location.kind != VolumeKind::Folder) break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace lumora::dvdread

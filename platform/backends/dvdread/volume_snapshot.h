@@ -36,7 +36,7 @@ struct TitleFacts {
 static_assert(std::is_trivially_copyable_v<VolumeFacts> && std::is_trivially_copyable_v<TitleFacts>);
 
 struct VolumeSnapshot {
-    std::filesystem::path folder;  // the VIDEO_TS folder
+    std::filesystem::path location;  // the VIDEO_TS folder, the image or the drive
     VolumeFacts facts;
     std::vector<TitleFacts> titles;  // facts.titleCount entries, title t at t - 1
 };

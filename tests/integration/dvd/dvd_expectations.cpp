@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace lumora::testing {
 
@@ -62,6 +63,12 @@ const char* FormatName(DVD_AUDIO_FORMAT format) {
     }
 }
 
+// The navigator's structures are plain 32-bit fields without padding (their sizes are checked).
+template <class T>
+bool SameBytes(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
 int ExpectedHeight(const LsdvdTitle& expected, const IfoVideo& video) {
     // lsdvd prints the system's full height whatever the picture size.
     return video.pictureSize == 3 ? expected.height / 2 : expected.height;
@@ -106,6 +113,31 @@ void ExpectTitleMatchesLsdvd(const LsdvdTitle& expected, const TKx_DVD_TitleInfo
         ASSERT_LE(static_cast<size_t>(number), ifo.subpictureLanguages.size());
         EXPECT_EQ(title.TitleAttributes.SubpictureAttributes[number - 1].Language, ExpectedLocale(language))
             << "subpicture " << number << " as lsdvd lists it";
+    }
+}
+
+void ExpectSameReading(const TKxDVDInfo& expected, const TKxDVDInfo& actual) {
+    EXPECT_EQ(actual.NumberOfVolumes, expected.NumberOfVolumes);
+    EXPECT_EQ(actual.Volume, expected.Volume);
+    EXPECT_EQ(actual.Side, expected.Side);
+    EXPECT_EQ(actual.NumberOfTitles, expected.NumberOfTitles);
+    EXPECT_TRUE(SameBytes(actual.VMGAttributes, expected.VMGAttributes)) << "the video manager's menu";
+    EXPECT_EQ(actual.UOPs, expected.UOPs);
+    EXPECT_EQ(actual.AudioStreamsAvailable, expected.AudioStreamsAvailable);
+    EXPECT_EQ(actual.SubpictureStreamsAvailable, expected.SubpictureStreamsAvailable);
+    EXPECT_TRUE(SameBytes(actual.SPRMs, expected.SPRMs));
+    EXPECT_TRUE(SameBytes(actual.DecoderCaps, expected.DecoderCaps));
+    ASSERT_EQ(actual.Titles.Count(), expected.Titles.Count());
+    for (int32_t i = 0; i < expected.Titles.Count(); ++i) {
+        SCOPED_TRACE("title " + std::to_string(i + 1));
+        const TKx_DVD_TitleInfo& want = expected.Titles.Items(i);
+        const TKx_DVD_TitleInfo& got = actual.Titles.Items(i);
+        EXPECT_EQ(got.NumberOfChapters, want.NumberOfChapters);
+        EXPECT_EQ(got.ParentalLevels, want.ParentalLevels);
+        EXPECT_TRUE(SameBytes(got.TotalTime, want.TotalTime));
+        EXPECT_EQ(got.TimeCodeFlags, want.TimeCodeFlags);
+        EXPECT_TRUE(SameBytes(got.MenuAttributes, want.MenuAttributes)) << "menu attributes";
+        EXPECT_TRUE(SameBytes(got.TitleAttributes, want.TitleAttributes)) << "title attributes";
     }
 }
 

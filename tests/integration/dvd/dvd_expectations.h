@@ -17,6 +17,10 @@ namespace lumora::testing {
 void ExpectTitleMatchesLsdvd(const LsdvdTitle& expected, const TKx_DVD_TitleInfo& title,
                              const std::filesystem::path& videoTs);
 
+// Checks that two readings found the same volume facts and titles, field by field; the disc id,
+// which hashes the files' sizes, times and heads, is left out.
+void ExpectSameReading(const TKxDVDInfo& expected, const TKxDVDInfo& actual);
+
 // The lines lumora_info --dvd prints for a volume, built from lsdvd's report.
 std::string ExpectedDvdOutput(const std::vector<LsdvdTitle>& titles, const std::filesystem::path& videoTs);
 

@@ -115,6 +115,19 @@ std::vector<LsdvdTitle> Lsdvd(const fs::path& volume) {
     return titles;
 }
 
+bool MakeDvdImage(const fs::path& volume, const fs::path& image, std::string* why,
+                  const std::string& environment) {
+    if (!HaveTool("genisoimage")) {
+        if (why) *why = "genisoimage is not installed: no DVD image can be made";
+        return false;
+    }
+    const CommandResult made = RunCapturing(environment + " genisoimage -quiet -dvd-video -udf -o " +
+                                            ShellQuote(image.string()) + " " + ShellQuote(volume.string()));
+    if (made.status == 0 && fs::exists(image)) return true;
+    if (why) *why = "genisoimage failed: " + made.err;
+    return false;
+}
+
 std::vector<uint8_t> ReadBytes(const fs::path& file) {
     const std::string text = ReadText(file);
     return std::vector<uint8_t>(text.begin(), text.end());

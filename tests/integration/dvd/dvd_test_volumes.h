@@ -56,6 +56,11 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);
 uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size);
 
+// An ISO image of the volume folder as genisoimage -dvd-video -udf makes it; false when that
+// fails (the reason in *why). Extra words go before the command, e.g. a TZ= setting.
+bool MakeDvdImage(const std::filesystem::path& volume, const std::filesystem::path& image, std::string* why,
+                  const std::string& environment = "");
+
 // A fresh copy of a volume under the system's temporary folder, removed with the object.
 class VolumeCopy {
 public:

@@ -457,7 +457,7 @@ TEST(SnapshotBytes, RoundTripAndRefuseAnythingIncomplete) {
     const std::vector<uint8_t> bytes = SerializeSnapshot(snapshot);
     const auto back = DeserializeSnapshot(bytes, "/disc/VIDEO_TS");
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->folder, "/disc/VIDEO_TS");
+    EXPECT_EQ(back->location, "/disc/VIDEO_TS");
     EXPECT_EQ(back->facts.discId, snapshot.facts.discId);
     ASSERT_EQ(back->titles.size(), 2u);
     EXPECT_EQ(back->titles[1].attributes.ulNumberOfAudioStreams, 3u);
