@@ -23,6 +23,7 @@
 #include "platform/devenum.h"
 #include "platform/property_bag.h"
 #include "platform/property_pages.h"
+#include "tests/support/program_run.h"
 #include "tests/support/pulse_server.h"
 #include "tests/support/time_bound.h"
 
@@ -118,24 +119,8 @@ Names Expected(const PulseServer& server, bool capture) {
     return names;
 }
 
-struct Outcome {
-    int status = -1;
-    std::string output, errors;
-};
-
-Outcome RunCatalogue(const lumora::testing::TempDir& folder) {
-    Outcome outcome;
-    const std::string errors = (folder.Path() / "stderr.txt").string();
-    FILE* pipe = ::popen((std::string(LUMORA_INFO_PATH) + " --catalogue 2>" + errors).c_str(), "r");
-    if (!pipe) return outcome;
-    char buffer[4096];
-    while (const size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        outcome.output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream file(errors);
-    outcome.errors.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return outcome;
+lumora::testing::ProgramRun RunCatalogue() {
+    return lumora::testing::RunProgram(std::string(LUMORA_INFO_PATH) + " --catalogue");
 }
 
 // The names lumora_info prints under `label`.
@@ -205,11 +190,11 @@ TEST_F(SoundServer, AudioCategoriesListWhatPactlReports) {
     ComPtr<ISpecifyPropertyPages> pages;
     EXPECT_EQ(filter.As(pages), E_NOINTERFACE);
 
-    const Outcome catalogue = RunCatalogue(server.Folder());
+    const auto catalogue = RunCatalogue();
     EXPECT_EQ(catalogue.status, 0);
-    EXPECT_EQ(catalogue.errors, "") << "libpulse prints nothing";
-    EXPECT_EQ(Sorted(Section(catalogue.output, "Устройства захвата аудио:")), Sorted(capture));
-    EXPECT_EQ(Sorted(Section(catalogue.output, "Устройства аудиовывода:")), Sorted(output));
+    EXPECT_EQ(catalogue.err, "") << "libpulse prints nothing";
+    EXPECT_EQ(Sorted(Section(catalogue.out, "Устройства захвата аудио:")), Sorted(capture));
+    EXPECT_EQ(Sorted(Section(catalogue.out, "Устройства аудиовывода:")), Sorted(output));
 }
 
 // A Unix socket at `path` that is bound and then, unless `listens`, closed: a socket file that
@@ -279,10 +264,10 @@ TEST_F(SoundServer, NoMembersFromAServerThatIsMissingRefusesOrNeverAnswers) {
                 took = std::min(took, enumerate());
         EXPECT_LT(took, lumora::testing::TimeBound(test.limit));
 
-        const Outcome catalogue = RunCatalogue(environment.Folder());
+        const auto catalogue = RunCatalogue();
         EXPECT_EQ(catalogue.status, 0);
-        EXPECT_EQ(catalogue.errors, "");
-        EXPECT_EQ(Sorted(Section(catalogue.output, "Устройства аудиовывода:")), Sorted(alsaPlayback));
+        EXPECT_EQ(catalogue.err, "");
+        EXPECT_EQ(Sorted(Section(catalogue.out, "Устройства аудиовывода:")), Sorted(alsaPlayback));
     }
 }
 

@@ -39,8 +39,8 @@ protected:
     }
 
     static fs::path Image(const std::string& name) { return images_->Path() / (name + ".iso"); }
-    static CommandResult Info(const fs::path& path) {
-        return RunCapturing("timeout 20 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " +
+    static ProgramRun Info(const fs::path& path) {
+        return RunProgram("timeout 20 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " +
                             ShellQuote(path.string()));
     }
     static const TKxDVDInfo& Read(TKxLumora& lumora, const fs::path& path) {
@@ -59,7 +59,7 @@ class DvdImage : public DvdImages, public ::testing::WithParamInterface<std::str
 TEST_P(DvdImage, ReadsAsItsFolderAndAsLsdvdSays) {
     const fs::path folder = Volume(GetParam());
     const fs::path image = Image(GetParam());
-    const CommandResult result = Info(image);
+    const ProgramRun result = Info(image);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, Info(folder).out);
@@ -94,7 +94,7 @@ TEST_F(DvdImages, TheDiscIdHashesTheImagesDirectory) {
 
 // Where the image's last file ends, by isoinfo's listing ("... [ extent flags]  NAME;1").
 size_t EndOfLastFile(const fs::path& image) {
-    const std::string listing = RunCapturing("isoinfo -l -i " + ShellQuote(image.string())).out;
+    const std::string listing = RunProgram("isoinfo -l -i " + ShellQuote(image.string())).out;
     const std::regex line(R"(^-\S+\s+\d+\s+\d+\s+\d+\s+(\d+) .*\[\s*(\d+) \d+\]\s+\S+;1\s*$)");
     size_t end = 0;
     std::istringstream lines(listing);
@@ -121,7 +121,7 @@ TEST_F(DvdImages, WhatIsNoDvdImageIsNoVolume) {
         WriteBytes(odd.Path() / cut.name, std::vector<uint8_t>(whole.begin(), whole.begin() + cut.length));
     fs::create_directories(odd.Path() / "data/docs");
     odd.File("data/docs/readme.txt", "not a film");
-    ASSERT_EQ(RunCapturing("genisoimage -quiet -udf -o " + ShellQuote((odd.Path() / "data_cd.iso").string()) +
+    ASSERT_EQ(RunProgram("genisoimage -quiet -udf -o " + ShellQuote((odd.Path() / "data_cd.iso").string()) +
                            " " + ShellQuote((odd.Path() / "data").string()))
                   .status,
               0);
@@ -133,7 +133,7 @@ TEST_F(DvdImages, WhatIsNoDvdImageIsNoVolume) {
         SCOPED_TRACE(name);
         const fs::path path = odd.Path() / name;
         const auto start = std::chrono::steady_clock::now();
-        const CommandResult result = Info(path);
+        const ProgramRun result = Info(path);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 3s) << "within the reading's deadline";
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "");
@@ -148,19 +148,19 @@ TEST_F(DvdImages, WhatIsNoDvdImageIsNoVolume) {
 
 // A loop device over an image stands in for a drive with the disc; it needs root and loop devices.
 TEST_F(DvdImages, ADrivesDeviceNodeReadsAsTheDisc) {
-    const CommandResult attached =
-        RunCapturing("losetup -f --show -r " + ShellQuote(Image("ntsc_mixed").string()));
+    const ProgramRun attached =
+        RunProgram("losetup -f --show -r " + ShellQuote(Image("ntsc_mixed").string()));
     const std::string device = attached.out.substr(0, attached.out.find('\n'));
     if (attached.status != 0 || device.empty())
         GTEST_SKIP() << "SKIPPED LOUDLY: no loop device to stand in for a drive: " << attached.err;
     struct Detach {
         std::string device;
-        ~Detach() { RunCapturing("losetup -d " + ShellQuote(device)); }
+        ~Detach() { RunProgram("losetup -d " + ShellQuote(device)); }
     } detach{device};
     struct stat info {};
     ASSERT_EQ(stat(device.c_str(), &info), 0);
     ASSERT_TRUE(S_ISBLK(info.st_mode));
-    const CommandResult result = Info(device);
+    const ProgramRun result = Info(device);
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, Info(Volume("ntsc_mixed")).out);
 }

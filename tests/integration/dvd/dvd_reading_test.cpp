@@ -52,8 +52,8 @@ TEST_P(AuthoredVolume, TitlesMatchLsdvd) {
 
 TEST_P(AuthoredVolume, LumoraInfoPrintsThePageLines) {
     const fs::path volume = Volume(GetParam());
-    const CommandResult result =
-        RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(volume.string()));
+    const ProgramRun result =
+        RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(volume.string()));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "") << "nothing but the lines: libdvdread's notes are silenced";
     EXPECT_EQ(result.out, ExpectedDvdOutput(Lsdvd(volume), volume / "VIDEO_TS"));
@@ -132,7 +132,7 @@ TEST_F(DvdVolumes, VolumeFactsComeFromTheVideoManagerAndTheLocale) {
     EXPECT_EQ(dvd.SPRMs[0], 'r' << 8 | 'u');
     EXPECT_EQ(dvd.SPRMs[12], 'R' << 8 | 'U');
 
-    const std::string decoders = RunCapturing("ffmpeg -hide_banner -decoders").out;
+    const std::string decoders = RunProgram("ffmpeg -hide_banner -decoders").out;
     const auto has = [&](const char* name) {
         return decoders.find(std::string(" ") + name + " ") != std::string::npos;
     };
@@ -180,7 +180,7 @@ TEST_F(DvdVolumes, HoursMinutesSecondsAndFramesOfALongTitle) {
     const TKxDVDInfo& dvd = Read(lumora, copy.VideoTs() / "VIDEO_TS.IFO");
     ASSERT_EQ(dvd.Titles.Count(), 4);
     ExpectTitleMatchesLsdvd(expected[0], dvd.Titles.Items(0), copy.VideoTs());
-    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string()))
+    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string()))
                   .out.substr(0, 22),
               "Глава 1  [1:5:3]\n");
 }
@@ -214,7 +214,7 @@ TEST_F(DvdVolumes, TheBackupIfoStandsInForAnUnreadableOne) {
     fs::remove(copy.VideoTs() / "VTS_01_0.IFO");
     const std::string expected =
         ExpectedDvdOutput(Lsdvd(Volume("ntsc_mixed")), Volume("ntsc_mixed") / "VIDEO_TS");
-    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string())).out,
+    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string())).out,
               expected);
 }
 
@@ -249,8 +249,8 @@ TEST_F(DvdVolumes, WhatIsNoVolumeGivesNoTitles) {
         EXPECT_EQ(dvd.Titles.Count(), 0);
         EXPECT_EQ(dvd.NumberOfTitles, 0u) << "not the previous volume's count";
 
-        const CommandResult result =
-            RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path.string()));
+        const ProgramRun result =
+            RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path.string()));
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;

@@ -29,8 +29,8 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
         }
     }
     if (!fs::exists(marker)) {
-        const CommandResult made = RunCapturing(ShellQuote(LUMORA_DVD_VOLUME_SCRIPT) + " " +
-                                                ShellQuote(folder.string()) + arguments);
+        const ProgramRun made =
+            RunProgram(ShellQuote(LUMORA_DVD_VOLUME_SCRIPT) + " " + ShellQuote(folder.string()) + arguments);
         if (made.status != 0 || !fs::exists(marker)) {
             if (why) *why = "authoring the DVD volumes failed: " + made.err;
             return std::nullopt;
@@ -40,26 +40,6 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
 }
 
 }  // namespace
-
-CommandResult RunCapturing(const std::string& commandLine) {
-    char errName[] = "/tmp/lumora_dvd_test_err_XXXXXX";
-    const int errFile = mkstemp(errName);
-    CommandResult result;
-    if (errFile < 0) return result;
-    close(errFile);
-    FILE* pipe = popen((commandLine + " 2>" + ShellQuote(errName)).c_str(), "r");
-    if (pipe) {
-        char buffer[4096];
-        size_t got;
-        while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            result.out.append(buffer, got);
-        const int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    result.err = ReadText(errName);
-    unlink(errName);
-    return result;
-}
 
 std::optional<fs::path> TestVolumes(std::string* why) {
     const fs::path folder = LUMORA_DVD_TEST_VOLUMES;
@@ -76,7 +56,7 @@ std::optional<fs::path> ManyTitlesVolume(int count, std::string* why) {
 }
 
 std::vector<LsdvdTitle> Lsdvd(const fs::path& volume) {
-    const CommandResult result = RunCapturing("lsdvd -a -s -c -v " + ShellQuote(volume.string()));
+    const ProgramRun result = RunProgram("lsdvd -a -s -c -v " + ShellQuote(volume.string()));
     std::vector<LsdvdTitle> titles;
     const std::regex titleLine(R"(^Title: (\d+), Length: (\d+):(\d+):(\d+)\.(\d+) Chapters: (\d+),.*)");
     const std::regex videoLine(
@@ -121,8 +101,8 @@ bool MakeDvdImage(const fs::path& volume, const fs::path& image, std::string* wh
         if (why) *why = "genisoimage is not installed: no DVD image can be made";
         return false;
     }
-    const CommandResult made = RunCapturing(environment + " genisoimage -quiet -dvd-video -udf -o " +
-                                            ShellQuote(image.string()) + " " + ShellQuote(volume.string()));
+    const ProgramRun made = RunProgram(environment + " genisoimage -quiet -dvd-video -udf -o " +
+                                       ShellQuote(image.string()) + " " + ShellQuote(volume.string()));
     if (made.status == 0 && fs::exists(image)) return true;
     if (why) *why = "genisoimage failed: " + made.err;
     return false;

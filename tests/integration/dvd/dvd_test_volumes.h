@@ -8,18 +8,10 @@
 #include <vector>
 
 #include "tests/support/media_tools.h"
+#include "tests/support/program_run.h"
 #include "tests/support/temp_dir.h"
 
 namespace lumora::testing {
-
-struct CommandResult {
-    int status = -1;  // exit status, -1 when the command did not end normally
-    std::string out;
-    std::string err;
-};
-
-// Runs a shell command line; standard output and standard error are captured.
-CommandResult RunCapturing(const std::string& commandLine);
 
 // The folder holding pal_mixed, ntsc_mixed and pal_silent, authored on first use; nothing when
 // a tool is missing (the reason in *why).

@@ -50,8 +50,8 @@ protected:
         if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
         if (!HaveTool("lsdvd")) GTEST_SKIP() << "SKIPPED LOUDLY: lsdvd is missing";
     }
-    static CommandResult Info(const std::string& arguments) {
-        return RunCapturing("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " " + arguments);
+    static ProgramRun Info(const std::string& arguments) {
+        return RunProgram("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " " + arguments);
     }
 
     static inline std::optional<fs::path> volumes_;
@@ -63,7 +63,7 @@ using LumoraInfoDvdJsonFailures = DvdJsonTest;
 
 TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
     const fs::path volume = *volumes_ / GetParam();
-    const CommandResult run = Info("--json --dvd " + ShellQuote(volume.string()));
+    const ProgramRun run = Info("--json --dvd " + ShellQuote(volume.string()));
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one object on one line";
     const json dvd = json::parse(run.out);
@@ -76,7 +76,7 @@ TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
     EXPECT_EQ(dvd.at("side"), "A");
     EXPECT_EQ(dvd.at("regions"), json::parse("[1,2,3,4,5,6,7,8]")) << "dvdauthor leaves every region open";
 
-    const std::string xml = RunCapturing("lsdvd -Ox -x " + ShellQuote(volume.string())).out;
+    const std::string xml = RunProgram("lsdvd -Ox -x " + ShellQuote(volume.string())).out;
     const std::vector<std::string> tracks = Elements(xml, "track");
     ASSERT_FALSE(tracks.empty()) << xml;
     const json& titles = dvd.at("titles");
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Dvd, LumoraInfoDvdJson, ::testing::Values("pal_mixed", 
 
 TEST_F(LumoraInfoDvdJsonFailures, WhatIsNoVolumeIsAnObjectToo) {
     const TempDir dir;
-    const CommandResult run = Info("--json --dvd " + ShellQuote(dir.Path().string()));
+    const ProgramRun run = Info("--json --dvd " + ShellQuote(dir.Path().string()));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(json::parse(run.out), (json{{"lumora_json", 1},
                                           {"path", dir.Path().string()},
@@ -148,7 +148,7 @@ TEST_F(LumoraInfoDvdJsonFailures, WhatIsNoVolumeIsAnObjectToo) {
 
 TEST_F(LumoraInfoDvdJsonFailures, AFailedWriteEndsWithOneErrorLine) {
     for (const std::string& form : {std::string(), std::string("--json ")}) {
-        const CommandResult run =
+        const ProgramRun run =
             Info(form + "--dvd " + ShellQuote((*volumes_ / "pal_mixed").string()) + " >/dev/full");
         EXPECT_EQ(run.status, 1) << form;
         EXPECT_EQ(run.err, "lumora_info: write error: No space left on device\n") << form;

@@ -17,8 +17,8 @@ protected:
         if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
     }
 
-    static CommandResult Info(const std::string& path) {
-        return RunCapturing("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path));
+    static ProgramRun Info(const std::string& path) {
+        return RunProgram("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path));
     }
 
     static inline std::optional<fs::path> volumes_;
@@ -27,13 +27,13 @@ protected:
 
 TEST_F(LumoraInfoDvd, AnyFileOfTheVolumeOrItsFolders) {
     const fs::path volume = *volumes_ / "pal_mixed";
-    const CommandResult reference = Info(volume.string());
+    const ProgramRun reference = Info(volume.string());
     ASSERT_EQ(reference.status, 0);
     ASSERT_NE(reference.out, "");
     for (const fs::path& path : {volume / "VIDEO_TS/VIDEO_TS.IFO", volume / "VIDEO_TS/VIDEO_TS.BUP",
                                  volume / "VIDEO_TS/VTS_02_0.IFO", volume / "VIDEO_TS/VTS_03_0.BUP",
                                  volume / "VIDEO_TS", volume / "VIDEO_TS/", volume / "VIDEO_TS/.."}) {
-        const CommandResult result = Info(path.string());
+        const ProgramRun result = Info(path.string());
         EXPECT_EQ(result.status, 0) << path;
         EXPECT_EQ(result.out, reference.out) << path;
     }
@@ -49,7 +49,7 @@ TEST_F(LumoraInfoDvd, NamesInAnyCase) {
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         fs::rename(entry.path(), lower / name);
     }
-    const CommandResult reference = Info((*volumes_ / "ntsc_mixed").string());
+    const ProgramRun reference = Info((*volumes_ / "ntsc_mixed").string());
     EXPECT_EQ(Info((lower / "video_ts.ifo").string()).out, reference.out);
     EXPECT_EQ(Info(copy.Root().string()).out, reference.out);
 }
@@ -63,17 +63,17 @@ TEST_F(LumoraInfoDvd, NoVobIsOpened) {
         fs::remove(entry.path());
         ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
     }
-    const CommandResult result = RunCapturing("timeout 20 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " +
+    const ProgramRun result = RunProgram("timeout 20 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " +
                                               ShellQuote(copy.Root().string()));
     EXPECT_EQ(result.status, 0) << "124 means a VOB was opened";
     EXPECT_EQ(result.out, Info((*volumes_ / "pal_mixed").string()).out);
 }
 
 TEST_F(LumoraInfoDvd, UsageErrors) {
-    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd").status, 2);
-    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a --dvd b").status, 2);
-    EXPECT_EQ(RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a file.avi").status, 2);
-    const CommandResult help = RunCapturing(ShellQuote(LUMORA_INFO_BINARY) + " --help");
+    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd").status, 2);
+    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a --dvd b").status, 2);
+    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a file.avi").status, 2);
+    const ProgramRun help = RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --help");
     EXPECT_NE(help.out.find("--dvd PATH"), std::string::npos);
 }
 
