@@ -4,17 +4,17 @@
 #include <cstdio>
 #include <iterator>
 
-#include "app/lumora_info/language_codes.h"
 #include "app/page_text/dvd_page_lines.h"
 #include "dvd/kx_dvd_info.h"
 #include "dvd/language_names.h"
+#include "platform/language_codes.h"
 
 namespace {
 
 constexpr uint32_t kNoParentalLevel = 0xFFFFFFFF;
 
 Json Language(LCID lcid) {
-    const std::string_view code = LanguageCode(lcid);
+    const std::string_view code = LanguageCodeOfLocale(lcid);
     return {
         {"language", std::string(LanguageName(static_cast<int32_t>(lcid)))},
         {"language_code", code.empty() ? Json() : Json(std::string(code))},

@@ -1,51 +1,10 @@
 #include "platform/backends/dvdread/language_codes.h"
 
-#include "platform/ascii.h"
+#include <string_view>
+
+#include "platform/language_codes.h"
 
 namespace lumora::dvdread {
-
-namespace {
-
-struct LanguageCode {
-    char code[3];
-    uint32_t lcid;
-};
-
-// Sorted by code. Old codes stay as aliases: iw (he), in (id), ji (yi).
-constexpr LanguageCode kLanguageCodes[] = {
-    {"af", 0x0436}, {"am", 0x045E}, {"ar", 0x0401}, {"as", 0x044D}, {"az", 0x042C}, {"ba", 0x046D},
-    {"be", 0x0423}, {"bg", 0x0402}, {"bn", 0x0445}, {"bo", 0x0451}, {"br", 0x047E}, {"bs", 0x141A},
-    {"ca", 0x0403}, {"co", 0x0483}, {"cs", 0x0405}, {"cy", 0x0452}, {"da", 0x0406}, {"de", 0x0407},
-    {"dv", 0x0465}, {"dz", 0x0851}, {"el", 0x0408}, {"en", 0x0409}, {"es", 0x040A}, {"et", 0x0425},
-    {"eu", 0x042D}, {"fa", 0x0429}, {"ff", 0x0467}, {"fi", 0x040B}, {"fo", 0x0438}, {"fr", 0x040C},
-    {"fy", 0x0462}, {"ga", 0x083C}, {"gd", 0x043C}, {"gl", 0x0456}, {"gn", 0x0474}, {"gu", 0x0447},
-    {"ha", 0x0468}, {"he", 0x040D}, {"hi", 0x0439}, {"hr", 0x041A}, {"hu", 0x040E}, {"hy", 0x042B},
-    {"id", 0x0421}, {"ig", 0x0470}, {"ii", 0x0478}, {"in", 0x0421}, {"is", 0x040F}, {"it", 0x0410},
-    {"iu", 0x045D}, {"iw", 0x040D}, {"ja", 0x0411}, {"ji", 0x043D}, {"ka", 0x0437}, {"kk", 0x043F},
-    {"kl", 0x046F}, {"km", 0x0453}, {"kn", 0x044B}, {"ko", 0x0412}, {"kr", 0x0471}, {"ks", 0x0460},
-    {"ky", 0x0440}, {"la", 0x0476}, {"lb", 0x046E}, {"lo", 0x0454}, {"lt", 0x0427}, {"lv", 0x0426},
-    {"mi", 0x0481}, {"mk", 0x042F}, {"ml", 0x044C}, {"mn", 0x0450}, {"mr", 0x044E}, {"ms", 0x043E},
-    {"mt", 0x043A}, {"my", 0x0455}, {"nb", 0x0414}, {"ne", 0x0461}, {"nl", 0x0413}, {"nn", 0x0814},
-    {"no", 0x0414}, {"oc", 0x0482}, {"om", 0x0472}, {"or", 0x0448}, {"pa", 0x0446}, {"pl", 0x0415},
-    {"ps", 0x0463}, {"pt", 0x0416}, {"qu", 0x046B}, {"rm", 0x0417}, {"ro", 0x0418}, {"ru", 0x0419},
-    {"rw", 0x0487}, {"sa", 0x044F}, {"sd", 0x0459}, {"se", 0x043B}, {"si", 0x045B}, {"sk", 0x041B},
-    {"sl", 0x0424}, {"so", 0x0477}, {"sq", 0x041C}, {"sr", 0x0C1A}, {"st", 0x0430}, {"sv", 0x041D},
-    {"sw", 0x0441}, {"ta", 0x0449}, {"te", 0x044A}, {"tg", 0x0428}, {"th", 0x041E}, {"ti", 0x0473},
-    {"tk", 0x0442}, {"tl", 0x0464}, {"tn", 0x0432}, {"tr", 0x041F}, {"ts", 0x0431}, {"tt", 0x0444},
-    {"ug", 0x0480}, {"uk", 0x0422}, {"ur", 0x0420}, {"uz", 0x0443}, {"ve", 0x0433}, {"vi", 0x042A},
-    {"wo", 0x0488}, {"xh", 0x0434}, {"yi", 0x043D}, {"yo", 0x046A}, {"zh", 0x0804}, {"zu", 0x0435},
-};
-
-}  // namespace
-
-uint32_t LocaleFromLanguageCode(std::string_view code) {
-    if (code.size() != 2) return 0;
-    const char first = ToLowerAscii(code[0]);
-    const char second = ToLowerAscii(code[1]);
-    for (const LanguageCode& entry : kLanguageCodes)
-        if (entry.code[0] == first && entry.code[1] == second) return entry.lcid;
-    return 0;
-}
 
 uint32_t LocaleFromDvdLanguageCode(uint16_t code) {
     const char letters[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/ascii.h"
-#include "platform/backends/dvdread/language_codes.h"
+#include "platform/language_codes.h"
 
 namespace lumora::dvdread {
 

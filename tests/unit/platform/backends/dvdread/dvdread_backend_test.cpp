@@ -54,20 +54,7 @@ TEST(DiscIdOf, IsTheCrcOfTheListingThenTheHeads) {
     EXPECT_EQ(DiscIdOf(listing, head, Bytes("tail")), expected.Value());
 }
 
-TEST(LanguageCodes, TwoLettersToTheDefaultSublanguage) {
-    EXPECT_EQ(LocaleFromLanguageCode("en"), 0x0409u);
-    EXPECT_EQ(LocaleFromLanguageCode("RU"), 0x0419u);
-    EXPECT_EQ(LocaleFromLanguageCode("de"), 0x0407u);
-    EXPECT_EQ(LocaleFromLanguageCode("fr"), 0x040Cu);
-    EXPECT_EQ(LocaleFromLanguageCode("es"), 0x040Au);
-    EXPECT_EQ(LocaleFromLanguageCode("it"), 0x0410u);
-    EXPECT_EQ(LocaleFromLanguageCode("ja"), 0x0411u);
-    EXPECT_EQ(LocaleFromLanguageCode("zh"), 0x0804u);
-    EXPECT_EQ(LocaleFromLanguageCode("iw"), LocaleFromLanguageCode("he"));
-    EXPECT_EQ(LocaleFromLanguageCode("in"), LocaleFromLanguageCode("id"));
-    EXPECT_EQ(LocaleFromLanguageCode("ji"), LocaleFromLanguageCode("yi"));
-    for (const char* unknown : {"xx", "", "e", "eng", "e\0"})
-        EXPECT_EQ(LocaleFromLanguageCode(unknown), 0u);
+TEST(LanguageCodes, TheTwoLettersADvdStores) {
     EXPECT_EQ(LocaleFromDvdLanguageCode('e' << 8 | 'n'), 0x0409u) << "first letter in the high byte";
     EXPECT_EQ(LocaleFromDvdLanguageCode('n' << 8 | 'e'), 0x0461u);
     EXPECT_EQ(LocaleFromDvdLanguageCode(0), 0u);
