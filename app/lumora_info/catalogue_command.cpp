@@ -1,8 +1,10 @@
+#include "app/lumora_info/catalogue_command.h"
+
 #include <cstdio>
 #include <exception>
 
 #include "app/lumora_info/catalogue_json.h"
-#include "app/lumora_info/commands.h"
+#include "app/lumora_info/exit_status.h"
 #include "app/lumora_info/output.h"
 #include "app/page_text/catalogue_page_lines.h"
 #include "component/lumoram.h"

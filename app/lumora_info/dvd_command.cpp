@@ -1,7 +1,9 @@
+#include "app/lumora_info/dvd_command.h"
+
 #include <cstdio>
 
-#include "app/lumora_info/commands.h"
 #include "app/lumora_info/dvd_json.h"
+#include "app/lumora_info/exit_status.h"
 #include "app/lumora_info/file_names.h"
 #include "app/lumora_info/output.h"
 #include "app/page_text/dvd_page_lines.h"

@@ -1,3 +1,5 @@
+#include "app/lumora_info/file_command.h"
+
 #include <sched.h>
 #include <unistd.h>
 
@@ -6,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/lumora_info/commands.h"
+#include "app/lumora_info/exit_status.h"
 #include "app/lumora_info/file_json.h"
 #include "app/lumora_info/file_names.h"
 #include "app/lumora_info/file_walk.h"

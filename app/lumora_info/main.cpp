@@ -2,7 +2,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/lumora_info/commands.h"
+#include "app/lumora_info/catalogue_command.h"
+#include "app/lumora_info/dvd_command.h"
+#include "app/lumora_info/exit_status.h"
+#include "app/lumora_info/file_command.h"
 #include "app/lumora_info/options.h"
 #include "app/lumora_info/output.h"
 #include "component/lumoram.h"

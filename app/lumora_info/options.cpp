@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "app/lumora_info/commands.h"
+#include "app/lumora_info/exit_status.h"
 #include "app/lumora_info/output.h"
 
 namespace {
