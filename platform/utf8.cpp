@@ -145,6 +145,15 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
     return 0;
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
 std::string ValidUtf8(std::string_view text) {
     std::string valid;
     valid.reserve(text.size());

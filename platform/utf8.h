@@ -30,6 +30,9 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // <0, 0 or >0 by the folded characters' code points, then by length.
 int CompareTextIgnoringCase(std::string_view a, std::string_view b);
 
+// Whether every byte of the text belongs to a well-formed sequence.
+bool IsWellFormedUtf8(std::string_view text);
+
 // Every byte that does not belong to a well-formed sequence replaced by U+FFFD.
 std::string ValidUtf8(std::string_view text);
 

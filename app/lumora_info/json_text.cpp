@@ -2,19 +2,6 @@
 
 #include "platform/utf8.h"
 
-namespace {
-
-bool WellFormedUtf8(std::string_view text) {
-    for (size_t at = 0; at < text.size();) {
-        const size_t length = Utf8SequenceLength(text, at);
-        if (length == 0) return false;
-        at += length;
-    }
-    return true;
-}
-
-}  // namespace
-
 Json JsonObject() {
     Json object = Json::object();
     object["lumora_json"] = kJsonVersion;
@@ -23,7 +10,7 @@ Json JsonObject() {
 
 void PutPath(Json& object, const std::string& path) {
     object["path"] = path;
-    if (WellFormedUtf8(path)) return;
+    if (IsWellFormedUtf8(path)) return;
     constexpr char kHex[] = "0123456789abcdef";
     std::string hex;
     for (const char c : path) {

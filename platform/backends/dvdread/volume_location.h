@@ -9,11 +9,6 @@
 
 namespace lumora::dvdread {
 
-// The VIDEO_TS folder (name matched case-insensitively) for an .ifo or .bup file inside it, for
-// the folder itself, or for the volume folder that holds it. Nothing for anything else: a
-// missing path, another kind of file, an .ifo outside any VIDEO_TS.
-std::optional<std::filesystem::path> FindVideoTsFolder(std::string_view path);
-
 enum class VolumeKind : uint8_t {
     Folder,  // path: the VIDEO_TS folder
     Image,   // path: a regular file, possibly an ISO 9660/UDF image of a disc

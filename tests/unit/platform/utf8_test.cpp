@@ -60,6 +60,8 @@ TEST(Utf8Text, EncodesEveryLengthAndReplacesWhatIsNoCharacter) {
 }
 
 TEST(Utf8Text, CleaningReplacesStrayBytesAndDeviceTextStopsAtNul) {
+    EXPECT_TRUE(IsWellFormedUtf8("Caméra"));
+    EXPECT_FALSE(IsWellFormedUtf8("bad\xFF"));
     EXPECT_EQ(ValidUtf8("Caméra"), "Caméra");
     EXPECT_EQ(ValidUtf8("bad\xFF\xC3"), "bad\uFFFD\uFFFD");
     EXPECT_EQ(ValidUtf8("\xED\xA0\x80"), "\uFFFD\uFFFD\uFFFD") << "no surrogates";
