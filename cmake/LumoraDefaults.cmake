@@ -40,6 +40,7 @@ endfunction()
 function(lumora_check_layers)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${PROJECT_SOURCE_DIR}/platform/*.cpp ${PROJECT_SOURCE_DIR}/platform/*.h
+       ${PROJECT_SOURCE_DIR}/backends/*.cpp ${PROJECT_SOURCE_DIR}/backends/*.h
        ${PROJECT_SOURCE_DIR}/catalogue/*.cpp ${PROJECT_SOURCE_DIR}/catalogue/*.h
        ${PROJECT_SOURCE_DIR}/mediainfo/*.cpp ${PROJECT_SOURCE_DIR}/mediainfo/*.h
        ${PROJECT_SOURCE_DIR}/dvd/*.cpp ${PROJECT_SOURCE_DIR}/dvd/*.h

@@ -1,10 +1,10 @@
 // The system device enumerator: the members of a filter category (codecs, filters, devices).
 #pragma once
 
+#include "platform/class_ids.h"
 #include "platform/moniker.h"
 #include "platform/unknown.h"
 
-inline constexpr CLSID CLSID_SystemDeviceEnum = MakeGuid("{62BE5D10-60EB-11D0-BD3B-00A0C911CE86}");
 inline constexpr IID IID_ICreateDevEnum = MakeGuid("{29840822-5B84-11D0-BD3B-00A0C911CE86}");
 inline constexpr IID IID_IEnumMoniker = MakeGuid("{00000102-0000-0000-C000-000000000046}");
 

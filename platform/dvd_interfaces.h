@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <tuple>
 
+#include "platform/class_ids.h"
 #include "platform/dvd_types.h"
 #include "platform/filter_graph.h"
 #include "platform/unknown.h"
 
-inline constexpr CLSID CLSID_DvdGraphBuilder = MakeGuid("{FCC152B7-F372-11D0-8E00-00C04FD7C08B}");
 inline constexpr IID IID_IDvdGraphBuilder = MakeGuid("{FCC152B6-F372-11D0-8E00-00C04FD7C08B}");
 inline constexpr IID IID_IGraphBuilder = MakeGuid("{56A868A9-0AD4-11CE-B03A-0020AF0BA770}");
 inline constexpr IID IID_IMediaControl = MakeGuid("{56A868B1-0AD4-11CE-B03A-0020AF0BA770}");

@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "platform/class_ids.h"
 #include "platform/media_types.h"
 #include "platform/unknown.h"
 
-inline constexpr CLSID CLSID_MediaDet = MakeGuid("{65BD0711-24D2-4FF7-9324-ED2E5D3ABAFA}");
 inline constexpr IID IID_IMediaDet = MakeGuid("{65BD0710-24D2-4FF7-9324-ED2E5D3ABAFA}");
 
 struct IMediaDet : IUnknown {

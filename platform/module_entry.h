@@ -37,3 +37,12 @@ inline HRESULT CreateModuleClass(std::span<const ModuleClass> classes, const CLS
     }
     return CLASS_E_CLASSNOTAVAILABLE;
 }
+
+// Defines the module's entry over its table of classes:
+//   constexpr ModuleClass kClasses[] = {{&CLSID_MediaDet, &CreateMediaDetector}};
+//   LUMORA_MODULE_ENTRY(kClasses)
+#define LUMORA_MODULE_ENTRY(classes)                                                            \
+    LUMORA_MODULE_EXPORT HRESULT LumoraModuleCreateInstance(const CLSID* clsid, const IID* iid, \
+                                                            void** out) {                       \
+        return CreateModuleClass(classes, clsid, iid, out);                                     \
+    }

@@ -9,10 +9,8 @@
 #include "app/lumora_info/options.h"
 #include "app/lumora_info/output.h"
 #include "component/lumoram.h"
+#include "platform/class_ids.h"
 #include "platform/com.h"
-#include "platform/devenum.h"
-#include "platform/dvd_interfaces.h"
-#include "platform/media_det.h"
 #include "platform/user_locale.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "backends/dvdread/private_folder.h"
+#include "backends/dvdread/volume_reading.h"
 #include "component/lumoram.h"
-#include "platform/backends/dvdread/private_folder.h"
-#include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "backends/dvdread/private_folder.h"
+#include "backends/dvdread/volume_reading.h"
 #include "dvd/read_dvd_volume.h"
-#include "platform/backends/dvdread/private_folder.h"
-#include "platform/backends/dvdread/volume_reading.h"
 #include "platform/com.h"
 #include "platform/dvd_interfaces.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/page_text/file_page_lines.h"
+#include "backends/ffmpeg/media_detector.h"
 #include "component/lumoram.h"
-#include "platform/backends/ffmpeg/media_detector.h"
 #include "platform/com.h"
 #include "platform/media_det.h"
 #include "platform/unique_fd.h"

@@ -15,9 +15,9 @@
 #include <sstream>
 #include <tuple>
 
-#include "platform/backends/devenum/alsa_devices.h"
-#include "platform/backends/devenum/class_ids.h"
-#include "platform/backends/devenum/sound_server_devices.h"
+#include "backends/devices/alsa_devices.h"
+#include "backends/devices/filter_class_ids.h"
+#include "backends/devices/sound_server_devices.h"
 #include "platform/base_filter.h"
 #include "platform/com.h"
 #include "platform/devenum.h"
@@ -29,7 +29,7 @@
 
 namespace {
 
-using namespace lumora::devenum;
+using namespace lumora::devices;
 using lumora::testing::PulseServer;
 using lumora::testing::SoundServerEnvironment;
 using Names = std::vector<std::string>;

@@ -1,0 +1,125 @@
+#include "backends/dvdread/isolated_run.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/unique_fd.h"
+
+namespace lumora::dvdread {
+
+namespace {
+
+// A child process that is killed and reaped unless it was reaped already.
+class Child {
+public:
+    explicit Child(pid_t pid) : pid_(pid) {}
+    ~Child() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        Reap();
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    // True when the child ended normally with status 0. Waits at most until the deadline.
+    bool Succeeded(std::chrono::steady_clock::time_point deadline) {
+        for (;;) {
+            int status = 0;
+            const pid_t done = ::waitpid(pid_, &status, WNOHANG);
+            if (done == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+            }
+            // ECHILD: someone else reaps children (SIGCHLD ignored); the bytes must speak alone.
+            if (done < 0 && errno != EINTR) {
+                pid_ = -1;
+                return errno == ECHILD;
+            }
+            if (std::chrono::steady_clock::now() >= deadline) return false;
+            ::usleep(200);
+        }
+    }
+
+private:
+    void Reap() {
+        while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        pid_ = -1;
+    }
+
+    pid_t pid_;
+};
+
+[[noreturn]] void RunChild(const IsolatedWork& work, int out) {
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (null >= 0) {
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+    }
+    int status = 1;
+    try {
+        if (const std::optional<std::vector<uint8_t>> bytes = work()) {
+            const uint8_t* data = bytes->data();
+            size_t left = bytes->size();
+            status = 0;
+            while (left > 0) {
+                const ssize_t written = ::write(out, data, left);
+                if (written < 0 && errno == EINTR) continue;
+                if (written <= 0) {
+                    status = 1;
+                    break;
+                }
+                data += written;
+                left -= static_cast<size_t>(written);
+            }
+        }
+    } catch (...) {
+        status = 1;
+    }
+    ::_exit(status);
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
+                                                std::chrono::milliseconds deadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
+    UniqueFd in(ends[0]);
+    UniqueFd out(ends[1]);
+    const pid_t pid = ::fork();
+    if (pid < 0) return std::nullopt;
+    if (pid == 0) {
+        in.Reset();
+        RunChild(work, out.Get());
+    }
+    Child child(pid);
+    out.Reset();
+
+    std::vector<uint8_t> bytes;
+    uint8_t buffer[65536];
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return std::nullopt;
+        pollfd ready{in.Get(), POLLIN, 0};
+        const int polled = ::poll(&ready, 1, static_cast<int>(left.count()));
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled <= 0) return std::nullopt;
+        const ssize_t got = ::read(in.Get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    if (!child.Succeeded(end)) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace lumora::dvdread

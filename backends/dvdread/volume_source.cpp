@@ -1,0 +1,56 @@
+#include "backends/dvdread/volume_source.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <vector>
+
+#include "backends/dvdread/disc_id.h"
+#include "backends/dvdread/image_directory.h"
+
+namespace lumora::dvdread {
+
+namespace fs = std::filesystem;
+
+std::unique_ptr<VolumeSource> VolumeSource::Open(const VolumeLocation& location,
+                                                 const fs::path& privateFolder, BackupUse use) {
+    std::unique_ptr<VolumeSource> source(new VolumeSource());
+    if (location.kind == VolumeKind::Folder) {
+        std::error_code error;
+        const fs::path folder = fs::absolute(privateFolder, error);
+        if (error) return nullptr;
+        source->served_ = ServedFolder::Serve(location.path, folder, use);
+        if (!source->served_) return nullptr;
+        source->readerPath_ = folder.string();
+        const std::vector<VideoTsEntry> listing = ListVideoTs(location.path);
+        source->discId_ = DiscIdOf(
+            listing, ReadFileHead(source->served_->MainFile(0), 0, ListedSize(listing, "VIDEO_TS.IFO")),
+            ReadFileHead(source->served_->MainFile(1), 0, ListedSize(listing, "VTS_01_0.IFO")));
+        return source;
+    }
+
+    source->disc_.Reset(::open(location.path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info {};
+    if (!source->disc_.IsOpen() || ::fstat(source->disc_.Get(), &info) != 0) return nullptr;
+    const bool image = location.kind == VolumeKind::Image;
+    if (image ? !S_ISREG(info.st_mode) : !S_ISBLK(info.st_mode)) return nullptr;
+    const int disc = source->disc_.Get();
+    if (!HasVolumeDescriptors(disc)) return nullptr;
+    const std::vector<ImageFile> files = ReadImageVideoTs(disc);
+    std::vector<VideoTsEntry> listing;
+    const ImageFile* heads[2] = {nullptr, nullptr};
+    for (const ImageFile& file : files) {
+        if (image && file.offset + file.entry.size > static_cast<uint64_t>(info.st_size)) return nullptr;
+        listing.push_back(file.entry);
+        if (file.entry.upperName == "VIDEO_TS.IFO") heads[0] = &file;
+        if (file.entry.upperName == "VTS_01_0.IFO") heads[1] = &file;
+    }
+    const auto head = [&](const ImageFile* file) {
+        return file ? ReadFileHead(disc, file->offset, file->entry.size) : std::vector<uint8_t>();
+    };
+    source->discId_ = DiscIdOf(listing, head(heads[0]), head(heads[1]));
+    source->readerPath_ = "/proc/self/fd/" + std::to_string(disc);
+    return source;
+}
+
+}  // namespace lumora::dvdread

@@ -1,0 +1,14 @@
+// The media detector module.
+#include "backends/ffmpeg/media_detector.h"
+#include "platform/class_ids.h"
+#include "platform/module_entry.h"
+
+namespace {
+
+constexpr ModuleClass kClasses[] = {
+    {&CLSID_MediaDet, &lumora::ffmpeg::CreateMediaDetector},
+};
+
+}  // namespace
+
+LUMORA_MODULE_ENTRY(kClasses)
