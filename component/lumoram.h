@@ -40,6 +40,9 @@ public:
     const std::string& VideoSubType() const { return FFile.VideoSubType; }
     const std::string& AudioMajorType() const { return FFile.AudioMajorType; }
     const std::string& AudioSubType() const { return FFile.AudioSubType; }
+    // Why the last analysis left a failure marker (see MediaFileResults); S_OK when it left none.
+    HRESULT FileFailureResult() const { return FFile.FailureResult; }
+    const std::string& FileFailureDetail() const { return FFile.FailureDetail; }
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(std::string fileName) { FFileName = std::move(fileName); }

@@ -1,5 +1,6 @@
 #include "mediainfo/analyse_media_file.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -45,10 +46,13 @@ private:
     AM_MEDIA_TYPE mt_{};
 };
 
-bool FileExists(const std::string& fileName) {
+// Whether the file exists and is no folder: 0, or the errno that says why not.
+int FileMissing(const std::string& fileName) {
     std::error_code error;
     const auto status = std::filesystem::status(fileName, error);
-    return !error && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+    if (error) return error.value();  // the generic category: an errno
+    if (!std::filesystem::exists(status)) return ENOENT;
+    return std::filesystem::is_directory(status) ? EISDIR : 0;
 }
 
 // Seconds as shown: truncated towards zero, kept within the 32-bit range.
@@ -70,15 +74,19 @@ public:
         : fileName_(fileName), decimalSeparator_(decimalSeparator), target_(target) {}
 
     void Run() {
-        if (!FileExists(fileName_)) {
+        if (const int missing = FileMissing(fileName_)) {
             target_.VideoMajorType = kFileNotFoundMarker;
+            target_.FailureResult = HResultFromErrno(missing);
             return;
         }
         if (const auto container = ContainerNameForExtension(fileName_)) target_.FileFormat = *container;
 
         if (FAILED(CoCreateInstance(CLSID_MediaDet, detector_)) || !detector_) return;
-        if (FAILED(detector_->put_Filename(fileName_))) {
+        if (const HRESULT opened = detector_->put_Filename(fileName_); FAILED(opened)) {
             target_.VideoMajorType = kErrorMarker;
+            target_.FailureResult = opened;
+            if (ComPtr<IMediaDetFailure> failure; SUCCEEDED(detector_.As(failure)))
+                failure->GetFailureDetail(&target_.FailureDetail);
             return;
         }
         LONG streamCount = 0;

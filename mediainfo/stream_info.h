@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/hresult.h"
+
 struct TKxVideoStreamInfo {
     std::string Codec;
     std::string Duration;    // "MM:SS" or "HH:MM:SS"
@@ -47,4 +49,8 @@ struct MediaFileResults {
     std::string VideoSubType;
     std::string AudioMajorType;
     std::string AudioSubType;
+    // Why a failure marker was written: the system's errno (HResultFromErrno) for a file that
+    // cannot be found or opened, else what the media detector answered; S_OK otherwise.
+    HRESULT FailureResult = S_OK;
+    std::string FailureDetail;  // the refused container's name, with VFW_E_UNSUPPORTED_STREAM
 };

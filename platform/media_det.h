@@ -8,11 +8,16 @@
 #include "platform/unknown.h"
 
 inline constexpr IID IID_IMediaDet = MakeGuid("{65BD0710-24D2-4FF7-9324-ED2E5D3ABAFA}");
+inline constexpr IID IID_IMediaDetFailure = MakeGuid("{0B1E4C7A-53D2-4F0E-9A47-6C1D2E8F3B15}");
 
 struct IMediaDet : IUnknown {
     static constexpr const IID& iid = IID_IMediaDet;
 
-    // Opens the file (UTF-8 path); E_FAIL when it cannot be opened or is no media file.
+    // Opens the file (UTF-8 path). Fails with HResultFromErrno when the system cannot open it,
+    // E_NOT_REGULAR_FILE for anything but a regular file, VFW_E_TIMEOUT when opening and probing
+    // passed their deadline, VFW_E_UNSUPPORTED_STREAM when a demuxer that is not allowed (one that
+    // opens other files or the network) recognised it, VFW_E_UNKNOWN_FILE_TYPE when no demuxer
+    // accepts it.
     virtual HRESULT put_Filename(const std::string& path) = 0;
     // Number of video, audio and subtitle streams; E_INVALIDARG before a file is open.
     virtual HRESULT get_OutputStreams(LONG* count) = 0;
@@ -28,4 +33,15 @@ struct IMediaDet : IUnknown {
 
 protected:
     ~IMediaDet() = default;
+};
+
+// What the media detector knows of its last put_Filename's failure beyond the result code.
+struct IMediaDetFailure : IUnknown {
+    static constexpr const IID& iid = IID_IMediaDetFailure;
+
+    // After VFW_E_UNSUPPORTED_STREAM the refused demuxer's short name ("hls"); empty otherwise.
+    virtual HRESULT GetFailureDetail(std::string* detail) = 0;
+
+protected:
+    ~IMediaDetFailure() = default;
 };

@@ -45,7 +45,8 @@ public:
         lumora.ReadFileInfo();
         ItemResult result;
         result.failed = IsFailureMarker(lumora.VideoMajorType());
-        if (result.failed) result.error = FailureReason(path);
+        if (result.failed)
+            result.error = FailureReason(lumora.FileFailureResult(), lumora.FileFailureDetail());
         if (json_) {
             result.out = JsonLine(FileJson(path, lumora, result.error));
         } else {

@@ -1,13 +1,7 @@
 #include "app/lumora_info/file_names.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
-
-#include "platform/unique_fd.h"
 
 namespace {
 
@@ -39,12 +33,13 @@ std::string EscapedName(std::string_view name) {
     return escaped;
 }
 
-std::string FailureReason(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return SystemReason(errno);
-    if (S_ISDIR(status.st_mode)) return SystemReason(EISDIR);
-    if (!S_ISREG(status.st_mode)) return "not a regular file";
-    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.Get() < 0) return SystemReason(errno);
-    return "not a media file";
+std::string FailureReason(HRESULT result, const std::string& detail) {
+    if (const int error = ErrnoFromHResult(result)) return SystemReason(error);
+    switch (result) {
+        case E_NOT_REGULAR_FILE: return "not a regular file";
+        case VFW_E_TIMEOUT: return "timed out";
+        case VFW_E_UNSUPPORTED_STREAM: return "container not allowed: " + detail;
+        case E_OUTOFMEMORY: return SystemReason(ENOMEM);
+        default: return "not a media file";
+    }
 }

@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/hresult.h"
+
 // The name with its control bytes escaped (\n, \t, \r, \x1b …), so that it stays on one line;
 // any other byte as it is.
 std::string EscapedName(std::string_view name);
 
-// Why the analysis left its failure marker: the operating system's reason ("No such file or
-// directory", "Is a directory", "Permission denied" …), "not a regular file", or "not a media
-// file" when the detector refused a readable file. Asked again after the analysis, so a file
-// changed in between gives its new state.
-std::string FailureReason(const std::string& path);
+// Why the analysis left its failure marker, from what it recorded: the operating system's reason
+// ("No such file or directory", "Is a directory", "Permission denied" …), "not a regular file",
+// "timed out", "container not allowed: NAME" or "not a media file".
+std::string FailureReason(HRESULT result, const std::string& detail);

@@ -13,14 +13,20 @@ namespace {
 
 // Everything is learnt in put_Filename and the file closed again; the queries answer from
 // what was learnt.
-class MediaDetector : public ComObject<IMediaDet> {
+class MediaDetector : public ComObject<IMediaDet, IMediaDetFailure> {
 public:
     HRESULT put_Filename(const std::string& path) override {
         streams_.reset();
         current_ = 0;
-        const auto input = MediaInput::Open(path);
-        if (!input) return E_FAIL;
+        const auto input = MediaInput::Open(path, failure_);
+        if (!input) return failure_.result;
         streams_ = DescribeStreams(*input->Format());
+        return S_OK;
+    }
+
+    HRESULT GetFailureDetail(std::string* detail) override {
+        if (!detail) return E_POINTER;
+        *detail = failure_.refusedFormat;
         return S_OK;
     }
 
@@ -80,6 +86,7 @@ private:
 
     std::optional<std::vector<StreamFacts>> streams_;  // empty until a file is open
     size_t current_ = 0;
+    OpenFailure failure_;  // of the last put_Filename
 };
 
 }  // namespace

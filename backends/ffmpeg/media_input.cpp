@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <mutex>
 #include <string_view>
-#include <vector>
 
 #include "backends/ffmpeg/readable_size.h"
 
@@ -20,25 +19,29 @@ constexpr int64_t kProbeSize = 5'000'000;        // bytes
 constexpr int64_t kAnalyzeDuration = 5'000'000;  // microseconds of media
 constexpr int kMaxStreams = 256;
 
-// Demuxers left out: those that open other files, sockets or name patterns, and those that
-// take any text for media.
-constexpr std::string_view kRefusedDemuxers[] = {
-    "hls", "dash", "concat", "imf", "sdp", "rtsp",     "rtp",         "image2",
-    "tty", "bin",  "xbin",   "adf", "idf", "avisynth", "vapoursynth",
+// Demuxers left out: those that open other files, sockets or name patterns (a file they
+// recognise is a container that is not allowed), and those that take any text for media (a file
+// they recognise is no media file).
+constexpr std::string_view kForeignDemuxers[] = {
+    "hls", "dash", "concat", "imf", "sdp", "rtsp", "rtp", "image2", "avisynth", "vapoursynth",
 };
+constexpr std::string_view kTextDemuxers[] = {"tty", "bin", "xbin", "adf", "idf"};
 
-bool Refused(std::string_view names) {
+template <size_t N>
+bool Lists(std::string_view names, const std::string_view (&refused)[N]) {
     // A demuxer's name may list several ("mov,mp4,m4a,3gp,3g2,mj2").
     size_t start = 0;
     while (start <= names.size()) {
         const size_t end = std::min(names.find(',', start), names.size());
         const std::string_view name = names.substr(start, end - start);
-        for (std::string_view refused : kRefusedDemuxers)
-            if (name == refused) return true;
+        for (std::string_view one : refused)
+            if (name == one) return true;
         start = end + 1;
     }
     return false;
 }
+
+bool Refused(std::string_view names) { return Lists(names, kForeignDemuxers) || Lists(names, kTextDemuxers); }
 
 const std::string& FormatWhitelist() {
     static const std::string whitelist = [] {
@@ -67,75 +70,95 @@ void QuietLibraries() {
 
 }  // namespace
 
-std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path) {
+std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path, OpenFailure& failure,
+                                             std::chrono::milliseconds deadline) {
     QuietLibraries();
     std::unique_ptr<MediaInput> input(new MediaInput);
-    input->deadline_ = std::chrono::steady_clock::now() + kDeadline;
+    input->deadline_ = std::chrono::steady_clock::now() + deadline;
+    failure = {};
 
     // Non-blocking so that a FIFO or device cannot stall the open itself; refused right after.
     input->fd_.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     const int fd = input->fd_.Get();
-    if (fd < 0) return nullptr;
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return nullptr;
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        failure = {HResultFromErrno(errno), {}};
+        return nullptr;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure = {E_NOT_REGULAR_FILE, {}};
+        return nullptr;
+    }
     input->size_ = ReadableSize(fd, status.st_size);
     const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return nullptr;
-
-    auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
-    if (!buffer) return nullptr;
-    input->io_ = avio_alloc_context(buffer, kBufferSize, 0, input.get(), &MediaInput::Read, nullptr,
-                                    &MediaInput::Seek);
-    if (!input->io_) {
-        av_free(buffer);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        failure = {HResultFromErrno(errno), {}};
         return nullptr;
     }
 
-    AVFormatContext* format = avformat_alloc_context();
-    if (!format) return nullptr;
-    format->pb = input->io_;
+    IoBuffer buffer(static_cast<unsigned char*>(av_malloc(kBufferSize)));
+    if (buffer)
+        input->io_.reset(avio_alloc_context(buffer.get(), kBufferSize, 0, input.get(), &MediaInput::Read,
+                                            nullptr, &MediaInput::Seek));
+    if (!input->io_) {
+        failure = {E_OUTOFMEMORY, {}};
+        return nullptr;
+    }
+    (void)buffer.release();  // the I/O context owns it now
+
+    FormatContext format(avformat_alloc_context());
+    if (!format) {
+        failure = {E_OUTOFMEMORY, {}};
+        return nullptr;
+    }
+    format->pb = input->io_.get();
     format->flags |= AVFMT_FLAG_CUSTOM_IO;
     format->interrupt_callback = {&MediaInput::Interrupted, input.get()};
     format->io_open = &RefuseNestedOpen;
 
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "none", 0);
-    av_dict_set(&options, "format_whitelist", FormatWhitelist().c_str(), 0);
-    av_dict_set_int(&options, "probesize", kProbeSize, 0);
-    av_dict_set_int(&options, "analyzeduration", kAnalyzeDuration, 0);
-    av_dict_set_int(&options, "max_streams", kMaxStreams, 0);
+    Dictionary options;
+    options.Set("protocol_whitelist", "none");
+    options.Set("format_whitelist", FormatWhitelist().c_str());
+    options.Set("probesize", kProbeSize);
+    options.Set("analyzeduration", kAnalyzeDuration);
+    options.Set("max_streams", int64_t{kMaxStreams});
     // The format is probed first (the probed bytes stay in the I/O buffer) to give the WAVE reader a
     // bound of its own. The path only helps the probe by its extension: it is never opened.
     const AVInputFormat* detected = nullptr;
-    if (av_probe_input_buffer2(input->io_, &detected, path.c_str(), nullptr, 0, kProbeSize) < 0)
-        detected = nullptr;
+    const int probed =
+        av_probe_input_buffer2(input->io_.get(), &detected, path.c_str(), nullptr, 0, kProbeSize);
+    if (probed < 0 || !detected) {
+        failure = input->Failure(probed);
+        return nullptr;
+    }
+    if (Refused(detected->name)) {
+        failure = input->Failure(AVERROR(EPERM),
+                                 Lists(detected->name, kForeignDemuxers) ? detected->name : nullptr);
+        return nullptr;
+    }
     // For 16-bit PCM the WAVE reader has libavformat look for DTS or AC-3 hidden in the samples,
     // by decoding up to 2,500 packets (about 5 ms a file, most of the analysis). The page shows
     // the tag the file stores whatever hides in the samples, so a few packets do.
-    if (detected && std::string_view(detected->name) == "wav")
-        av_dict_set_int(&options, "max_probe_packets", kWaveProbePackets, 0);
-    const int opened = avformat_open_input(&format, path.c_str(), detected, &options);
-    av_dict_free(&options);
-    if (opened < 0) return nullptr;  // avformat_open_input freed the context
-    input->format_ = format;
+    if (std::string_view(detected->name) == "wav")
+        options.Set("max_probe_packets", int64_t{kWaveProbePackets});
+    AVFormatContext* opening = format.release();  // freed by avformat_open_input when it fails
+    const int opened = avformat_open_input(&opening, path.c_str(), detected, options.Address());
+    if (opened < 0) {
+        failure = input->Failure(opened);
+        return nullptr;
+    }
+    input->format_.reset(opening);
 
     // Without full stream information the headers still tell what each stream is.
-    std::vector<AVDictionary*> streamOptions(format->nb_streams, nullptr);
-    for (AVDictionary*& streamOption : streamOptions)
-        av_dict_set(&streamOption, "threads", "1", 0);
-    avformat_find_stream_info(format, streamOptions.data());
-    for (AVDictionary*& streamOption : streamOptions)
-        av_dict_free(&streamOption);
+    DictionaryArray streamOptions(opening->nb_streams);
+    streamOptions.SetAll("threads", "1");
+    avformat_find_stream_info(opening, streamOptions.Data());
+    input->cutShort_ = input->PastDeadline();
     return input;
 }
 
-MediaInput::~MediaInput() {
-    if (format_) avformat_close_input(&format_);  // custom I/O: leaves io_ to us
-    if (io_) {
-        av_freep(&io_->buffer);
-        avio_context_free(&io_);
-    }
-    // fd_ closes after this, once libavformat is done with it.
+OpenFailure MediaInput::Failure(int averror, const char* refusedFormat) const {
+    return OpenFailureOf(averror, PastDeadline(), readError_, refusedFormat);
 }
 
 int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
@@ -153,7 +176,10 @@ int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
             return static_cast<int>(got);
         }
         if (got == 0) return AVERROR_EOF;
-        if (errno != EINTR) return AVERROR(errno);
+        if (errno != EINTR) {
+            input->readError_ = errno;
+            return AVERROR(errno);
+        }
     }
 }
 

@@ -33,6 +33,7 @@ struct FakeStream {
 struct FakeMediaScript {
     HRESULT createResult = S_OK;
     HRESULT openResult = S_OK;
+    std::string failureDetail;  // what GetFailureDetail gives
     HRESULT countResult = S_OK;
     int countOverride = -1;  // reported instead of streams.size() when not -1
     std::vector<FakeStream> streams;
@@ -55,7 +56,7 @@ private:
     FakeMediaScript& script_;
 };
 
-class FakeMediaDetector : public ComObject<IMediaDet> {
+class FakeMediaDetector : public ComObject<IMediaDet, IMediaDetFailure> {
 public:
     explicit FakeMediaDetector(FakeMediaScript& script) : script_(script) { ++script_.liveDetectors; }
     ~FakeMediaDetector() override { --script_.liveDetectors; }
@@ -64,6 +65,10 @@ public:
         Log("put_Filename " + path);
         if (script_.onOpen) script_.onOpen();
         return script_.openResult;
+    }
+    HRESULT GetFailureDetail(std::string* detail) override {
+        *detail = script_.failureDetail;
+        return S_OK;
     }
     HRESULT get_OutputStreams(LONG* count) override {
         Log("get_OutputStreams");

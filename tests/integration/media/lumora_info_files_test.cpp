@@ -9,7 +9,6 @@
 #include <set>
 #include <sstream>
 
-#include "app/lumora_info/file_names.h"
 #include "tests/integration/media/media_samples.h"
 #include "tests/support/program_run.h"
 
@@ -175,6 +174,9 @@ TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
     fs::create_symlink("loop_b", root / "loop_a");
     fs::create_symlink("loop_a", root / "loop_b");
     ASSERT_EQ(::mkfifo((root / "fifo.avi").c_str(), 0600), 0);
+    std::string noise(4096, '\0');
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 2654435761u) >> 13);
     const struct {
         std::string path;
         std::string marker;
@@ -186,7 +188,11 @@ TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
         {(root / "loop_a").string(), "FILE NOT FOUND", "Too many levels of symbolic links"},
         {(root / std::string(300, 'n')).string(), "FILE NOT FOUND", "File name too long"},
         {dir.File("text.avi", "not a video at all"), "ERROR", "not a media file"},
+        {dir.File("noise.bin", noise), "ERROR", "not a media file"},
         {(root / "fifo.avi").string(), "ERROR", "not a regular file"},
+        {dir.File("list.m3u8",
+                  "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\nsegment.ts\n#EXT-X-ENDLIST\n"),
+         "ERROR", "container not allowed: hls"},
     };
     std::string arguments, expectedErr;
     for (const auto& c : cases) {
@@ -194,6 +200,7 @@ TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
         expectedErr += "lumora_info: " + c.path + ": " + c.reason + "\n";
     }
     const ProgramRun run = RunProgram(*prefix + "timeout 20 " + kInfo + arguments);
+    const ProgramRun json = RunProgram(*prefix + "timeout 20 " + kInfo + " --json" + arguments);
     fs::permissions(root / "closed", fs::perms::owner_all);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, expectedErr);
@@ -203,8 +210,11 @@ TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
     ASSERT_EQ(markers.size(), std::size(cases)) << run.out;
     for (size_t i = 0; i < markers.size(); ++i)
         EXPECT_EQ(markers[i], cases[i].marker) << cases[i].path;
-    // A folder is walked, so only a file that became one after the walk meets this reason.
-    EXPECT_EQ(FailureReason(root.string()), "Is a directory");
+
+    const std::vector<std::string> lines = Lines(json.out);
+    ASSERT_EQ(lines.size(), std::size(cases)) << json.out;
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(nlohmann::json::parse(lines[i]).at("reason"), cases[i].reason) << cases[i].path;
 }
 
 TEST(LumoraInfoFiles, ANameWithControlBytesStaysOnOneHeaderLine) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "mediainfo/analyse_media_file.h"
 #include "tests/support/fake_media_detector.h"
 #include "tests/support/temp_dir.h"
@@ -28,10 +30,13 @@ protected:
 };
 
 TEST_F(Analysis, MissingFileOrFolderIsMarkedWithoutAskingTheDetector) {
-    for (const std::string& path : {(dir.Path() / "gone.avi").string(), dir.Path().string()}) {
+    for (const auto& [path, error] :
+         {std::pair{(dir.Path() / "gone.avi").string(), ENOENT}, std::pair{dir.Path().string(), EISDIR}}) {
+        results = {};
         AnalysePath(path);
         EXPECT_EQ(results.VideoMajorType, "FILE NOT FOUND") << path;
         EXPECT_EQ(results.FileFormat, "") << path;
+        EXPECT_EQ(results.FailureResult, HResultFromErrno(error)) << path;
     }
     EXPECT_TRUE(script.calls.empty());
 }
@@ -43,11 +48,14 @@ TEST_F(Analysis, DetectorThatCannotBeCreatedLeavesOnlyTheContainerName) {
     EXPECT_EQ(results.VideoMajorType, "");
 }
 
-TEST_F(Analysis, RefusedFileIsMarkedAsError) {
-    script.openResult = E_FAIL;
+TEST_F(Analysis, RefusedFileIsMarkedAsErrorWithTheDetectorsReason) {
+    script.openResult = VFW_E_UNSUPPORTED_STREAM;
+    script.failureDetail = "hls";
     Analyse("movie.mkv");
     EXPECT_EQ(results.VideoMajorType, "ERROR");
     EXPECT_EQ(results.FileFormat, "Matroska");
+    EXPECT_EQ(results.FailureResult, VFW_E_UNSUPPORTED_STREAM);
+    EXPECT_EQ(results.FailureDetail, "hls");
     EXPECT_EQ(script.liveDetectors, 0) << "the detector is released on every path";
 }
 

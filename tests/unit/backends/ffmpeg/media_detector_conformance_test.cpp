@@ -3,10 +3,12 @@
 // streams out of range, and the object's lifetime.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <functional>
 
 #include "backends/ffmpeg/media_detector.h"
+#include "backends/ffmpeg/media_input.h"
 #include "platform/com_ptr.h"
 #include "platform/dvd_interfaces.h"
 #include "platform/media_det.h"
@@ -106,14 +108,32 @@ TEST_F(MediaDetectorConformance, QueriesWithoutAnOpenFileAreInvalid) {
         EXPECT_EQ(c.call(*detector.Get()), E_INVALIDARG) << c.name << " before put_Filename";
 
     OPEN_OR_SKIP();
-    for (const std::string& bad : {std::string("/nonexistent/file.avi"), folder->Path().string(),
-                                   folder->File("notes.txt", "no media here\n")}) {
-        EXPECT_EQ(detector->put_Filename(bad), E_FAIL) << bad;
+    const struct {
+        std::string path;
+        HRESULT result;
+        std::string detail;
+    } failures[] = {
+        {"/nonexistent/file.avi", HResultFromErrno(ENOENT), ""},
+        {folder->Path().string(), E_NOT_REGULAR_FILE, ""},
+        {folder->File("notes.txt", "no media here\n"), VFW_E_UNKNOWN_FILE_TYPE, ""},
+        {folder->File("list.m3u8", "#EXTM3U\n#EXT-X-TARGETDURATION:10\nsegment.ts\n"),
+         VFW_E_UNSUPPORTED_STREAM, "hls"},
+    };
+    for (const auto& bad : failures) {
+        EXPECT_EQ(detector->put_Filename(bad.path), bad.result) << bad.path;
+        std::string detail = "stale";
+        ComPtr<IMediaDetFailure> failure;
+        ASSERT_EQ(detector.As(failure), S_OK);
+        EXPECT_EQ(failure->GetFailureDetail(&detail), S_OK);
+        EXPECT_EQ(detail, bad.detail) << bad.path;
         for (const NamedCall& c : Queries())
             EXPECT_EQ(c.call(*detector.Get()), E_INVALIDARG)
                 << c.name << " after a failed open: nothing of the file before stays";
         ASSERT_EQ(detector->put_Filename(media), S_OK);
     }
+    ffmpeg::OpenFailure late;
+    EXPECT_FALSE(ffmpeg::MediaInput::Open(media, late, std::chrono::milliseconds(-1)));
+    EXPECT_EQ(late.result, VFW_E_TIMEOUT) << "a deadline already passed";
 }
 
 TEST_F(MediaDetectorConformance, StreamOutOfRangeLeavesTheCurrentStream) {
