@@ -4,18 +4,16 @@
 
 #include <sstream>
 
-#include "tests/support/program_run.h"
+#include "tests/support/lumora_info_run.h"
 
 namespace lumora::testing {
 namespace {
 
 using json = nlohmann::ordered_json;  // keeps the lists in their order
 
-const std::string kInfo = ShellQuote(LUMORA_INFO_PATH);
-
 TEST(LumoraInfoCatalogueJson, HoldsTheTextsListsEntrySplitIntoNameAndLongName) {
-    const ProgramRun text = RunProgram(kInfo + " --catalogue");
-    const ProgramRun run = RunProgram(kInfo + " --catalogue --json");
+    const ProgramRun text = RunLumoraInfo("--catalogue");
+    const ProgramRun run = RunLumoraInfo("--catalogue --json");
     ASSERT_EQ(text.status, 0);
     ASSERT_EQ(run.status, 0) << run.err;
     const json catalogue = json::parse(run.out);
@@ -41,7 +39,7 @@ TEST(LumoraInfoCatalogueJson, HoldsTheTextsListsEntrySplitIntoNameAndLongName) {
 
 TEST(LumoraInfoCatalogueJson, AFailedWriteEndsWithOneErrorLine) {
     for (const std::string& form : {std::string("--catalogue"), std::string("--catalogue --json")}) {
-        const ProgramRun run = RunProgram(kInfo + " " + form + " >/dev/full");
+        const ProgramRun run = RunLumoraInfo(form + " >/dev/full");
         EXPECT_EQ(run.status, 1) << form;
         EXPECT_EQ(run.err, "lumora_info: write error: No space left on device\n") << form;
     }

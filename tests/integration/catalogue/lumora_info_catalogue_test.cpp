@@ -1,40 +1,25 @@
 // lumora_info --catalogue, run as a program, against the ffmpeg tool's lists.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <sstream>
 
 #include "app/page_text/drop_down_order.h"
 #include "tests/integration/catalogue/ffmpeg_tool.h"
+#include "tests/support/lumora_info_run.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string output;
-};
-
-Outcome RunLumoraInfo(const std::string& arguments) {
-    Outcome outcome;
-    const std::string command = std::string(LUMORA_INFO_PATH) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return outcome;
-    char buffer[4096];
-    while (const size_t n = fread(buffer, 1, sizeof buffer, pipe))
-        outcome.output.append(buffer, n);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
+using lumora::testing::ProgramRun;
+using lumora::testing::RunLumoraInfo;
 
 TEST(LumoraInfoCatalogue, PrintsTheSevenListsUnderTheirLabelsInDropDownOrder) {
     if (!ffmpeg_tool::Available()) GTEST_SKIP() << "the ffmpeg tool is not installed";
-    const Outcome outcome = RunLumoraInfo("--catalogue");
+    const ProgramRun outcome = RunLumoraInfo("--catalogue");
     ASSERT_EQ(outcome.status, 0);
 
     std::vector<std::string> labels;
     std::vector<std::vector<std::string>> sections;
-    std::istringstream stream(outcome.output);
+    std::istringstream stream(outcome.out);
     for (std::string line; std::getline(stream, line);) {
         if (line.rfind("  ", 0) == 0) {
             ASSERT_FALSE(sections.empty()) << "a name before the first label";
@@ -66,9 +51,9 @@ TEST(LumoraInfoCatalogue, PrintsTheSevenListsUnderTheirLabelsInDropDownOrder) {
 TEST(LumoraInfoCatalogue, UsageErrors) {
     EXPECT_EQ(RunLumoraInfo("--catalogue some.avi").status, 2);
     EXPECT_EQ(RunLumoraInfo("--catalog").status, 2);
-    const Outcome help = RunLumoraInfo("--help");
+    const ProgramRun help = RunLumoraInfo("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("--catalogue"), std::string::npos);
+    EXPECT_NE(help.out.find("--catalogue"), std::string::npos);
 }
 
 }  // namespace

@@ -10,10 +10,8 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
-#include <tuple>
 
 #include "backends/devices/alsa_devices.h"
 #include "backends/devices/filter_class_ids.h"
@@ -23,7 +21,7 @@
 #include "platform/devenum.h"
 #include "platform/property_bag.h"
 #include "platform/property_pages.h"
-#include "tests/support/program_run.h"
+#include "tests/support/lumora_info_run.h"
 #include "tests/support/pulse_server.h"
 #include "tests/support/time_bound.h"
 
@@ -31,6 +29,7 @@ namespace {
 
 using namespace lumora::devices;
 using lumora::testing::PulseServer;
+using lumora::testing::RunLumoraInfo;
 using lumora::testing::SoundServerEnvironment;
 using Names = std::vector<std::string>;
 
@@ -119,10 +118,6 @@ Names Expected(const PulseServer& server, bool capture) {
     return names;
 }
 
-lumora::testing::ProgramRun RunCatalogue() {
-    return lumora::testing::RunProgram(std::string(LUMORA_INFO_PATH) + " --catalogue");
-}
-
 // The names lumora_info prints under `label`.
 Names Section(const std::string& output, const std::string& label) {
     Names names;
@@ -190,7 +185,7 @@ TEST_F(SoundServer, AudioCategoriesListWhatPactlReports) {
     ComPtr<ISpecifyPropertyPages> pages;
     EXPECT_EQ(filter.As(pages), E_NOINTERFACE);
 
-    const auto catalogue = RunCatalogue();
+    const auto catalogue = RunLumoraInfo("--catalogue");
     EXPECT_EQ(catalogue.status, 0);
     EXPECT_EQ(catalogue.err, "") << "libpulse prints nothing";
     EXPECT_EQ(Sorted(Section(catalogue.out, "Устройства захвата аудио:")), Sorted(capture));
@@ -264,7 +259,7 @@ TEST_F(SoundServer, NoMembersFromAServerThatIsMissingRefusesOrNeverAnswers) {
                 took = std::min(took, enumerate());
         EXPECT_LT(took, lumora::testing::TimeBound(test.limit));
 
-        const auto catalogue = RunCatalogue();
+        const auto catalogue = RunLumoraInfo("--catalogue");
         EXPECT_EQ(catalogue.status, 0);
         EXPECT_EQ(catalogue.err, "");
         EXPECT_EQ(Sorted(Section(catalogue.out, "Устройства аудиовывода:")), Sorted(alsaPlayback));
@@ -291,24 +286,18 @@ TEST_F(SoundServer, NeverStartsAServer) {
         ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
         user = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
     }
-    const auto run = [&](const std::string& program) {
-        ::unlink((path + "/spawned").c_str());
-        const std::string command = "env -i PATH=/usr/bin:/bin HOME=" + ShellQuote(path) +
+    const std::string environment = "env -i PATH=/usr/bin:/bin HOME=" + ShellQuote(path) +
                                     " PULSE_CLIENTCONFIG=" + ShellQuote(path + "/client.conf") +
-                                    " PULSE_RUNTIME_PATH=" + ShellQuote(path + "/runtime") + " " + user +
-                                    program + " 2>" + ShellQuote(path + "/stderr.txt");
-        const auto output = lumora::testing::RunCommand(command);
-        std::ifstream errors(path + "/stderr.txt");
-        return std::make_tuple(output, std::string(std::istreambuf_iterator<char>(errors), {}),
-                               std::filesystem::exists(path + "/spawned"));
-    };
+                                    " PULSE_RUNTIME_PATH=" + ShellQuote(path + "/runtime") + " " + user;
+    const std::string spawned = path + "/spawned";
     if (!lumora::testing::HaveTool("pactl")) GTEST_SKIP() << "pactl is not installed";
-    ASSERT_TRUE(std::get<2>(run("pactl info"))) << "pactl autospawns here: the setting is read";
+    lumora::testing::RunProgram(environment + "pactl info");
+    ASSERT_TRUE(std::filesystem::remove(spawned)) << "pactl autospawns here: the setting is read";
 
-    const auto [output, errors, spawned] = run(std::string(LUMORA_INFO_PATH) + " --catalogue");
-    if (!output) GTEST_SKIP() << "lumora_info cannot run as nobody here: " << errors;
-    EXPECT_FALSE(spawned);
-    EXPECT_EQ(errors, "");
+    const auto run = RunLumoraInfo("--catalogue", environment);
+    if (run.status != 0) GTEST_SKIP() << "lumora_info cannot run as nobody here: " << run.err;
+    EXPECT_FALSE(std::filesystem::exists(spawned));
+    EXPECT_EQ(run.err, "");
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <set>
 
-#include "component/lumoram.h"
 #include "tests/integration/dvd/authored_volumes.h"
 #include "tests/integration/dvd/dvd_expectations.h"
 #include "tests/integration/dvd/dvd_test_volumes.h"
@@ -21,14 +20,7 @@ namespace fs = std::filesystem;
 using namespace lumora::testing;
 using namespace std::chrono_literals;
 
-class DamagedVolumes : public AuthoredVolumes {
-protected:
-    static const TKxDVDInfo& Read(TKxLumora& lumora, const fs::path& path) {
-        lumora.SetFileName(path.string());
-        lumora.ReadDVDInfo();
-        return lumora.DVDInfo();
-    }
-};
+using DamagedVolumes = AuthoredVolumes;
 
 enum class Odd { Fifo, Folder, Socket, Device };
 

@@ -5,35 +5,19 @@
 #include <cstdlib>
 #include <set>
 
-#include "component/lumoram.h"
 #include "dvd/read_dvd_volume.h"
 #include "platform/hidden_window.h"
+#include "tests/integration/dvd/authored_volumes.h"
 #include "tests/integration/dvd/dvd_expectations.h"
-#include "tests/integration/dvd/dvd_test_volumes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace lumora::testing;
 
-class DvdVolumes : public ::testing::Test {
+class DvdVolumes : public AuthoredVolumes {
 protected:
-    static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
-    void SetUp() override {
-        if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
-    }
     void TearDown() override { EXPECT_EQ(LiveHiddenOwnerWindows(), 0u); }
-
-    static fs::path Volume(const std::string& name) { return *volumes_ / name; }
-
-    static TKxDVDInfo& Read(TKxLumora& lumora, const fs::path& path) {
-        lumora.SetFileName(path.string());
-        lumora.ReadDVDInfo();
-        return lumora.DVDInfo();
-    }
-
-    static inline std::optional<fs::path> volumes_;
-    static inline std::string why_;
 };
 
 class AuthoredVolume : public DvdVolumes, public ::testing::WithParamInterface<std::string> {};
@@ -52,8 +36,7 @@ TEST_P(AuthoredVolume, TitlesMatchLsdvd) {
 
 TEST_P(AuthoredVolume, LumoraInfoPrintsThePageLines) {
     const fs::path volume = Volume(GetParam());
-    const ProgramRun result =
-        RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(volume.string()));
+    const ProgramRun result = InfoDvd(volume);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "") << "nothing but the lines: libdvdread's notes are silenced";
     EXPECT_EQ(result.out, ExpectedDvdOutput(Lsdvd(volume), volume / "VIDEO_TS"));
@@ -180,9 +163,7 @@ TEST_F(DvdVolumes, HoursMinutesSecondsAndFramesOfALongTitle) {
     const TKxDVDInfo& dvd = Read(lumora, copy.VideoTs() / "VIDEO_TS.IFO");
     ASSERT_EQ(dvd.Titles.Count(), 4);
     ExpectTitleMatchesLsdvd(expected[0], dvd.Titles.Items(0), copy.VideoTs());
-    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string()))
-                  .out.substr(0, 22),
-              "Глава 1  [1:5:3]\n");
+    EXPECT_EQ(InfoDvd(copy.Root()).out.substr(0, 22), "Глава 1  [1:5:3]\n");
 }
 
 TEST_F(DvdVolumes, ABrokenTitleSetLeavesTheOtherTitlesIntact) {
@@ -214,8 +195,7 @@ TEST_F(DvdVolumes, TheBackupIfoStandsInForAnUnreadableOne) {
     fs::remove(copy.VideoTs() / "VTS_01_0.IFO");
     const std::string expected =
         ExpectedDvdOutput(Lsdvd(Volume("ntsc_mixed")), Volume("ntsc_mixed") / "VIDEO_TS");
-    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(copy.Root().string())).out,
-              expected);
+    EXPECT_EQ(InfoDvd(copy.Root()).out, expected);
 }
 
 TEST_F(DvdVolumes, ASecondVolumeReplacesTheFirstsTitles) {
@@ -241,20 +221,8 @@ TEST_F(DvdVolumes, WhatIsNoVolumeGivesNoTitles) {
     for (const fs::path& path :
          {copy.Root() / "loose/VIDEO_TS.IFO", copy.Root() / "text/VIDEO_TS/VIDEO_TS.IFO",
           copy.Root() / "empty", copy.Root() / "zeros/VIDEO_TS/VIDEO_TS.IFO", copy.VideoTs() / "VTS_01_1.VOB",
-          copy.Root() / "missing.ifo"}) {
-        SCOPED_TRACE(path.string());
-        TKxLumora lumora;
-        Read(lumora, Volume("pal_mixed") / "VIDEO_TS/VIDEO_TS.IFO");
-        const TKxDVDInfo& dvd = Read(lumora, path);
-        EXPECT_EQ(dvd.Titles.Count(), 0);
-        EXPECT_EQ(dvd.NumberOfTitles, 0u) << "not the previous volume's count";
-
-        const ProgramRun result =
-            RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path.string()));
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-    }
+          copy.Root() / "missing.ifo"})
+        ExpectNoVolume(path);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/integration/dvd/authored_volumes.h"
 #include "tests/integration/dvd/dvd_expectations.h"
-#include "tests/integration/dvd/dvd_test_volumes.h"
 
 namespace {
 
@@ -43,27 +43,12 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-class DvdJsonTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
-    void SetUp() override {
-        if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
-        if (!HaveTool("lsdvd")) GTEST_SKIP() << "SKIPPED LOUDLY: lsdvd is missing";
-    }
-    static ProgramRun Info(const std::string& arguments) {
-        return RunProgram("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " " + arguments);
-    }
-
-    static inline std::optional<fs::path> volumes_;
-    static inline std::string why_;
-};
-
-class LumoraInfoDvdJson : public DvdJsonTest, public ::testing::WithParamInterface<const char*> {};
-using LumoraInfoDvdJsonFailures = DvdJsonTest;
+class LumoraInfoDvdJson : public AuthoredVolumes, public ::testing::WithParamInterface<const char*> {};
+using LumoraInfoDvdJsonFailures = AuthoredVolumes;
 
 TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
-    const fs::path volume = *volumes_ / GetParam();
-    const ProgramRun run = Info("--json --dvd " + ShellQuote(volume.string()));
+    const fs::path volume = Volume(GetParam());
+    const ProgramRun run = RunLumoraInfo("--json --dvd " + ShellQuote(volume.string()));
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one object on one line";
     const json dvd = json::parse(run.out);
@@ -137,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Dvd, LumoraInfoDvdJson, ::testing::Values("pal_mixed", 
 
 TEST_F(LumoraInfoDvdJsonFailures, WhatIsNoVolumeIsAnObjectToo) {
     const TempDir dir;
-    const ProgramRun run = Info("--json --dvd " + ShellQuote(dir.Path().string()));
+    const ProgramRun run = RunLumoraInfo("--json --dvd " + ShellQuote(dir.Path().string()));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(json::parse(run.out), (json{{"lumora_json", 1},
                                           {"path", dir.Path().string()},
@@ -149,7 +134,7 @@ TEST_F(LumoraInfoDvdJsonFailures, WhatIsNoVolumeIsAnObjectToo) {
 TEST_F(LumoraInfoDvdJsonFailures, AFailedWriteEndsWithOneErrorLine) {
     for (const std::string& form : {std::string(), std::string("--json ")}) {
         const ProgramRun run =
-            Info(form + "--dvd " + ShellQuote((*volumes_ / "pal_mixed").string()) + " >/dev/full");
+            RunLumoraInfo(form + "--dvd " + ShellQuote(Volume("pal_mixed").string()) + " >/dev/full");
         EXPECT_EQ(run.status, 1) << form;
         EXPECT_EQ(run.err, "lumora_info: write error: No space left on device\n") << form;
     }

@@ -3,44 +3,31 @@
 
 #include <sys/stat.h>
 
-#include "tests/integration/dvd/dvd_test_volumes.h"
+#include "tests/integration/dvd/authored_volumes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace lumora::testing;
 
-class LumoraInfoDvd : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { volumes_ = TestVolumes(&why_); }
-    void SetUp() override {
-        if (!volumes_) GTEST_SKIP() << "SKIPPED LOUDLY: " << why_;
-    }
-
-    static ProgramRun Info(const std::string& path) {
-        return RunProgram("timeout 60 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " + ShellQuote(path));
-    }
-
-    static inline std::optional<fs::path> volumes_;
-    static inline std::string why_;
-};
+using LumoraInfoDvd = AuthoredVolumes;
 
 TEST_F(LumoraInfoDvd, AnyFileOfTheVolumeOrItsFolders) {
-    const fs::path volume = *volumes_ / "pal_mixed";
-    const ProgramRun reference = Info(volume.string());
+    const fs::path volume = Volume("pal_mixed");
+    const ProgramRun reference = InfoDvd(volume);
     ASSERT_EQ(reference.status, 0);
     ASSERT_NE(reference.out, "");
     for (const fs::path& path : {volume / "VIDEO_TS/VIDEO_TS.IFO", volume / "VIDEO_TS/VIDEO_TS.BUP",
                                  volume / "VIDEO_TS/VTS_02_0.IFO", volume / "VIDEO_TS/VTS_03_0.BUP",
                                  volume / "VIDEO_TS", volume / "VIDEO_TS/", volume / "VIDEO_TS/.."}) {
-        const ProgramRun result = Info(path.string());
+        const ProgramRun result = InfoDvd(path);
         EXPECT_EQ(result.status, 0) << path;
         EXPECT_EQ(result.out, reference.out) << path;
     }
 }
 
 TEST_F(LumoraInfoDvd, NamesInAnyCase) {
-    VolumeCopy copy(*volumes_ / "ntsc_mixed", "lower");
+    VolumeCopy copy(Volume("ntsc_mixed"), "lower");
     const fs::path lower = copy.Root() / "video_ts";
     fs::rename(copy.VideoTs(), lower);
     for (const auto& entry : fs::directory_iterator(lower)) {
@@ -49,31 +36,30 @@ TEST_F(LumoraInfoDvd, NamesInAnyCase) {
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         fs::rename(entry.path(), lower / name);
     }
-    const ProgramRun reference = Info((*volumes_ / "ntsc_mixed").string());
-    EXPECT_EQ(Info((lower / "video_ts.ifo").string()).out, reference.out);
-    EXPECT_EQ(Info(copy.Root().string()).out, reference.out);
+    const ProgramRun reference = InfoDvd(Volume("ntsc_mixed"));
+    EXPECT_EQ(InfoDvd(lower / "video_ts.ifo").out, reference.out);
+    EXPECT_EQ(InfoDvd(copy.Root()).out, reference.out);
 }
 
 TEST_F(LumoraInfoDvd, NoVobIsOpened) {
     // Every VOB becomes a FIFO with no writer: opening one for reading would block until the
     // timeout ends the program.
-    VolumeCopy copy(*volumes_ / "pal_mixed", "fifos");
+    VolumeCopy copy(Volume("pal_mixed"), "fifos");
     for (const auto& entry : fs::directory_iterator(copy.VideoTs())) {
         if (entry.path().extension() != ".VOB") continue;
         fs::remove(entry.path());
         ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
     }
-    const ProgramRun result = RunProgram("timeout 20 " + ShellQuote(LUMORA_INFO_BINARY) + " --dvd " +
-                                              ShellQuote(copy.Root().string()));
+    const ProgramRun result = InfoDvd(copy.Root());
     EXPECT_EQ(result.status, 0) << "124 means a VOB was opened";
-    EXPECT_EQ(result.out, Info((*volumes_ / "pal_mixed").string()).out);
+    EXPECT_EQ(result.out, InfoDvd(Volume("pal_mixed")).out);
 }
 
 TEST_F(LumoraInfoDvd, UsageErrors) {
-    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd").status, 2);
-    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a --dvd b").status, 2);
-    EXPECT_EQ(RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --dvd a file.avi").status, 2);
-    const ProgramRun help = RunProgram(ShellQuote(LUMORA_INFO_BINARY) + " --help");
+    EXPECT_EQ(RunLumoraInfo("--dvd").status, 2);
+    EXPECT_EQ(RunLumoraInfo("--dvd a --dvd b").status, 2);
+    EXPECT_EQ(RunLumoraInfo("--dvd a file.avi").status, 2);
+    const ProgramRun help = RunLumoraInfo("--help");
     EXPECT_NE(help.out.find("--dvd PATH"), std::string::npos);
 }
 

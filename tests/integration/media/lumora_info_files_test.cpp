@@ -10,14 +10,12 @@
 #include <sstream>
 
 #include "tests/integration/media/media_samples.h"
-#include "tests/support/program_run.h"
+#include "tests/support/lumora_info_run.h"
 
 namespace lumora::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kInfo = ShellQuote(LUMORA_INFO_PATH);
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -67,7 +65,7 @@ protected:
     }
 
     ProgramRun Info(const std::string& arguments) const {
-        return RunProgram(prefix_.value_or("") + kInfo + " " + arguments);
+        return RunLumoraInfo(arguments, prefix_.value_or(""));
     }
     std::string Root() const { return root_.string(); }
 
@@ -120,11 +118,11 @@ TEST_F(LumoraInfoTree, OneThreadAndFourGiveTheSameBytes) {
 
 TEST(LumoraInfoFiles, JobsOutOfRangeAreUsageErrors) {
     for (const std::string jobs : {"-j 0", "-j 257", "-j x", "--jobs=", "-j"}) {
-        const ProgramRun run = RunProgram(kInfo + " " + jobs + " /nonexistent.avi");
+        const ProgramRun run = RunLumoraInfo(jobs + " /nonexistent.avi");
         EXPECT_EQ(run.status, 2) << jobs;
         EXPECT_EQ(run.out, "") << jobs;
     }
-    EXPECT_EQ(RunProgram(kInfo + " -j256 /nonexistent.avi").status, 1);
+    EXPECT_EQ(RunLumoraInfo("-j256 /nonexistent.avi").status, 1);
 }
 
 TEST(LumoraInfoFiles, ProgressBarOnlyOnATerminalAndForSeveralFiles) {
@@ -133,18 +131,18 @@ TEST(LumoraInfoFiles, ProgressBarOnlyOnATerminalAndForSeveralFiles) {
     if (!HaveTool("script")) GTEST_SKIP() << "SKIPPED LOUDLY: script (bsdutils) is missing";
     const std::string files = ShellQuote(wav) + " " + ShellQuote(wav) + " " + ShellQuote(wav);
     // script runs the command on a pseudo-terminal and copies what reaches it.
-    const auto onTerminal = [](const std::string& command) {
-        return RunProgram("script -qc " + ShellQuote(command) + " /dev/null").out;
+    const auto onTerminal = [](const std::string& arguments) {
+        return RunProgram("script -qc " + ShellQuote(LumoraInfoCommand(arguments)) + " /dev/null").out;
     };
-    const std::string drawn = onTerminal(kInfo + " " + files + " >/dev/null");
+    const std::string drawn = onTerminal(files + " >/dev/null");
     EXPECT_NE(drawn.find("0/3   0%"), std::string::npos) << "drawn at once: " << drawn;
     EXPECT_NE(drawn.find(" files/s "), std::string::npos) << drawn;
     EXPECT_TRUE(drawn.ends_with("\r\x1b[K")) << "erased at the end: " << drawn;
-    EXPECT_EQ(onTerminal(kInfo + " --no-progress " + files + " >/dev/null"), "");
-    EXPECT_EQ(onTerminal(kInfo + " " + ShellQuote(wav) + " >/dev/null"), "");
-    const ProgramRun piped = RunProgram(kInfo + " " + files + " 2>&1 | cat");
+    EXPECT_EQ(onTerminal("--no-progress " + files + " >/dev/null"), "");
+    EXPECT_EQ(onTerminal(ShellQuote(wav) + " >/dev/null"), "");
+    const ProgramRun piped = RunLumoraInfo(files + " 2>&1 | cat");
     EXPECT_EQ(piped.out.find("files/s"), std::string::npos);
-    EXPECT_EQ(onTerminal(kInfo + " " + files + " 2>/dev/null").find("files/s"), std::string::npos)
+    EXPECT_EQ(onTerminal(files + " 2>/dev/null").find("files/s"), std::string::npos)
         << "never on standard output";
 }
 
@@ -154,7 +152,7 @@ TEST(LumoraInfoFiles, AFailedWriteEndsWithOneErrorLine) {
     for (const std::string& arguments :
          std::vector<std::string>{ShellQuote(wav), "--json " + ShellQuote(wav) + " " + ShellQuote(wav),
                                   "-j 2 " + ShellQuote(wav) + " " + ShellQuote(wav), "--help", "--version"}) {
-        const ProgramRun run = RunProgram(kInfo + " " + arguments + " >/dev/full");
+        const ProgramRun run = RunLumoraInfo(arguments + " >/dev/full");
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.err, "lumora_info: write error: No space left on device\n") << arguments;
     }
@@ -199,8 +197,8 @@ TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
         arguments += " " + ShellQuote(c.path);
         expectedErr += "lumora_info: " + c.path + ": " + c.reason + "\n";
     }
-    const ProgramRun run = RunProgram(*prefix + "timeout 20 " + kInfo + arguments);
-    const ProgramRun json = RunProgram(*prefix + "timeout 20 " + kInfo + " --json" + arguments);
+    const ProgramRun run = RunLumoraInfo(arguments, *prefix + "timeout 20 ");
+    const ProgramRun json = RunLumoraInfo("--json" + arguments, *prefix + "timeout 20 ");
     fs::permissions(root / "closed", fs::perms::owner_all);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, expectedErr);
@@ -227,13 +225,13 @@ TEST(LumoraInfoFiles, ANameWithControlBytesStaysOnOneHeaderLine) {
     const std::string notUtf8 = (dir.Path() / "e\xff.wav").string();
     fs::copy_file(wav, tricky);
     fs::copy_file(wav, notUtf8);
-    const ProgramRun run = RunProgram(kInfo + " " + ShellQuote(tricky) + " " + ShellQuote(notUtf8));
+    const ProgramRun run = RunLumoraInfo(ShellQuote(tricky) + " " + ShellQuote(notUtf8));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("==> " + dir.Path().string() + "/a\\nb\\tc\\x1bd.wav <==\n", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("\n==> " + notUtf8 + " <==\n"), std::string::npos) << "other bytes as they are";
 
     const std::vector<std::string> lines =
-        Lines(RunProgram(kInfo + " --json " + ShellQuote(tricky) + " " + ShellQuote(notUtf8)).out);
+        Lines(RunLumoraInfo("--json " + ShellQuote(tricky) + " " + ShellQuote(notUtf8)).out);
     ASSERT_EQ(lines.size(), 2u);
     const nlohmann::json first = nlohmann::json::parse(lines[0]), second = nlohmann::json::parse(lines[1]);
     EXPECT_EQ(first.at("path"), tricky);
@@ -261,7 +259,7 @@ TEST(LumoraInfoFiles, HelpListsTheOptionsOfTheManPage) {
              ++it)
             manOptions.insert((*it)[2]);
     }
-    for (const std::string& line : Lines(RunProgram(kInfo + " --help").out)) {
+    for (const std::string& line : Lines(RunLumoraInfo("--help").out)) {
         if (!line.starts_with("  -")) continue;
         const std::string names = line.substr(0, line.find("  ", 2));
         for (auto it = std::sregex_iterator(names.begin(), names.end(), option); it != std::sregex_iterator();

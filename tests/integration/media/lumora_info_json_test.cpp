@@ -6,14 +6,12 @@
 #include <sstream>
 
 #include "tests/integration/media/media_samples.h"
-#include "tests/support/program_run.h"
+#include "tests/support/lumora_info_run.h"
 
 namespace lumora::testing {
 namespace {
 
 using nlohmann::json;
-
-const std::string kInfo = ShellQuote(LUMORA_INFO_PATH);
 
 double Number(const json& value) {
     if (value.is_number()) return value.get<double>();
@@ -53,7 +51,7 @@ TEST(LumoraInfoJson, EveryFileAgreesWithFfprobe) {
         paths.push_back(path);
         arguments += " " + ShellQuote(path);
     }
-    const ProgramRun run = RunProgram(kInfo + " --json -j 2" + arguments);
+    const ProgramRun run = RunLumoraInfo("--json -j 2" + arguments);
     EXPECT_EQ(run.status, 0) << run.err;
     std::istringstream lines(run.out);
     for (const std::string& path : paths) {
@@ -108,7 +106,7 @@ TEST(LumoraInfoJson, EveryFileAgreesWithFfprobe) {
 }
 
 TEST(LumoraInfoJson, AFailedFileIsAnObjectWithEveryField) {
-    const ProgramRun run = RunProgram(kInfo + " --json /nonexistent.avi");
+    const ProgramRun run = RunLumoraInfo("--json /nonexistent.avi");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "lumora_info: /nonexistent.avi: No such file or directory\n");
     const json object = json::parse(run.out);

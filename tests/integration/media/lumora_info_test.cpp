@@ -2,37 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "tests/integration/media/media_samples.h"
-#include "tests/support/media_tools.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/lumora_info_run.h"
 
 namespace lumora::testing {
 namespace {
 
-struct InfoRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-InfoRun RunInfo(const std::string& arguments) {
-    TempDir dir;
-    const std::string err = (dir.Path() / "err").string();
-    const std::string command =
-        std::string(LUMORA_INFO_PATH) + " " + arguments + " 2>" + ShellQuote(err) + "; echo \"#status=$?\"";
-    const std::string out = RunCommand(command).value_or("");
-    const size_t mark = out.rfind("#status=");
-    std::ifstream errFile(err);
-    std::string errText((std::istreambuf_iterator<char>(errFile)), std::istreambuf_iterator<char>());
-    return {std::atoi(out.c_str() + mark + 8), out.substr(0, mark), errText};
-}
-
 TEST(LumoraInfo, OneFilePrintsThePageLinesOnly) {
     const std::string sample = SamplePath("xvid_pcm.avi");
     if (sample.empty()) GTEST_SKIP() << "no sample";
-    const InfoRun run = RunInfo("-- " + ShellQuote(sample));
+    const ProgramRun run = RunLumoraInfo("-- " + ShellQuote(sample));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("********* ВИДЕО *********\nКодек: XVID MPEG-4\n", 0), 0u) << run.out;
@@ -42,7 +22,7 @@ TEST(LumoraInfo, OneFilePrintsThePageLinesOnly) {
 TEST(LumoraInfo, SeveralFilesGetHeadersAndAFailureSetsTheStatus) {
     const std::string wav = SamplePath("pcm16.wav");
     if (wav.empty()) GTEST_SKIP() << "no sample";
-    const InfoRun run = RunInfo(ShellQuote(wav) + " /nonexistent.avi");
+    const ProgramRun run = RunLumoraInfo(ShellQuote(wav) + " /nonexistent.avi");
     EXPECT_EQ(run.status, 1);
     const std::string second = "\n==> /nonexistent.avi <==\n********* ВИДЕО *********\n";
     EXPECT_EQ(run.out.rfind("==> " + wav + " <==\n", 0), 0u);
@@ -51,17 +31,17 @@ TEST(LumoraInfo, SeveralFilesGetHeadersAndAFailureSetsTheStatus) {
 }
 
 TEST(LumoraInfo, UsageErrorsHelpAndVersion) {
-    InfoRun run = RunInfo("");
+    ProgramRun run = RunLumoraInfo("");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err, "");
-    run = RunInfo("--frobnicate x.avi");
+    run = RunLumoraInfo("--frobnicate x.avi");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("--frobnicate"), std::string::npos);
-    run = RunInfo("--help");
+    run = RunLumoraInfo("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Usage: lumora_info"), std::string::npos);
-    run = RunInfo("--version");
+    run = RunLumoraInfo("--version");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("lumora_info ", 0), 0u);
 }
@@ -73,8 +53,7 @@ TEST(LumoraInfo, DecimalSeparatorComesFromTheLocale) {
     const std::string folder = ShellQuote(locales.Path().string());
     if (!RunCommand("localedef -i ru_RU -f UTF-8 " + folder + "/ru_RU.UTF-8 >/dev/null 2>&1"))
         GTEST_SKIP() << "localedef could not build ru_RU.UTF-8";
-    const InfoRun run = RunInfo("--version >/dev/null; LOCPATH=" + folder + " LC_ALL=ru_RU.UTF-8 " +
-                                std::string(LUMORA_INFO_PATH) + " " + ShellQuote(sample));
+    const ProgramRun run = RunLumoraInfo(ShellQuote(sample), "LOCPATH=" + folder + " LC_ALL=ru_RU.UTF-8 ");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Частота кадров: 29,97002997003\n"), std::string::npos) << run.out;
 }

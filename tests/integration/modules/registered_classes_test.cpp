@@ -9,8 +9,7 @@
 #include "platform/com.h"
 #include "platform/com_ptr.h"
 #include "platform/media_det.h"
-#include "tests/support/media_tools.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/lumora_info_run.h"
 
 namespace lumora::testing {
 namespace {
@@ -39,22 +38,20 @@ TEST(RegisteredClasses, EachIsMadeByItsModuleWhenTheModuleWasBuilt) {
 }
 
 TEST(RegisteredClasses, LumoraInfoVersionLoadsNoModule) {
-    const auto loaded = RunCommand("LD_DEBUG=files " + ShellQuote(LUMORA_INFO_PATH) + " --version 2>&1");
-    ASSERT_TRUE(loaded);
+    const ProgramRun loaded = RunLumoraInfo("--version", "LD_DEBUG=files ");
+    ASSERT_EQ(loaded.status, 0);
     for (const char* library : {"ffmpeg.so", "dvdread.so", "devices.so", "libavformat", "libdvdread"})
-        EXPECT_EQ(loaded->find(library), std::string::npos) << library << " loaded by --version";
+        EXPECT_EQ(loaded.err.find(library), std::string::npos) << library << " loaded by --version";
 }
 
 TEST(RegisteredClasses, LumoraInfoNamesAMissingModule) {
     if (Built("ffmpeg"))
         GTEST_SKIP() << "the media detector module is built; its absence is tested without it";
     TempDir dir;
-    const auto output = RunCommand(ShellQuote(LUMORA_INFO_PATH) + " " + ShellQuote(dir.File("clip.avi")) +
-                                   " 2>&1; echo \"exit $?\"");
-    ASSERT_TRUE(output);
-    EXPECT_NE(output->find("lumora_info: cannot load module: "), std::string::npos) << *output;
-    EXPECT_NE(output->find("ffmpeg.so"), std::string::npos) << *output;
-    EXPECT_NE(output->find("exit 1"), std::string::npos) << *output;
+    const ProgramRun run = RunLumoraInfo(ShellQuote(dir.File("clip.avi")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("lumora_info: cannot load module: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("ffmpeg.so"), std::string::npos) << run.err;
 }
 
 }  // namespace

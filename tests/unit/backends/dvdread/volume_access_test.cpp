@@ -79,9 +79,9 @@ protected:
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream(videoTs_ / name, std::ios::binary) << bytes;
     }
-    std::set<std::string> ServedNames() const {
+    static std::set<std::string> NamesIn(const fs::path& folder) {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(private_.Path()))
+        for (const auto& entry : fs::directory_iterator(folder))
             names.insert(entry.path().filename().string());
         return names;
     }
@@ -104,7 +104,8 @@ TEST_F(Served, OnlyRegularInfoFilesUnderTheirNamesAsLinksToWhatWasChecked) {
 
     const auto served = ServedFolder::Serve(videoTs_, private_.Path(), BackupUse::WhenMainIsBroken);
     ASSERT_TRUE(served);
-    EXPECT_EQ(ServedNames(), (std::set<std::string>{"VIDEO_TS.IFO", "VIDEO_TS.BUP", "VTS_01_0.BUP"}));
+    EXPECT_EQ(NamesIn(private_.Path()),
+              (std::set<std::string>{"VIDEO_TS.IFO", "VIDEO_TS.BUP", "VTS_01_0.BUP"}));
     EXPECT_EQ(fs::read_symlink(private_.Path() / "VIDEO_TS.IFO").string(),
               "/proc/self/fd/" + std::to_string(served->MainFile(0)));
     std::ifstream link(private_.Path() / "VIDEO_TS.IFO", std::ios::binary);
@@ -113,52 +114,34 @@ TEST_F(Served, OnlyRegularInfoFilesUnderTheirNamesAsLinksToWhatWasChecked) {
 
     EXPECT_FALSE(served->FallBackToBackup(1)) << "no IFO served";
     EXPECT_TRUE(served->FallBackToBackup(0));
-    EXPECT_EQ(ServedNames(), (std::set<std::string>{"VIDEO_TS.BUP", "VTS_01_0.BUP"}));
+    EXPECT_EQ(NamesIn(private_.Path()), (std::set<std::string>{"VIDEO_TS.BUP", "VTS_01_0.BUP"}));
     EXPECT_FALSE(served->FallBackToBackup(0)) << "only once";
 }
 
 TEST_F(Served, AnIntactBackupStandsInForABrokenMain) {
     const std::string intact = InfoFile(1, 2, 3 * 2048);
+    const std::set<std::string> both = {"VTS_01_0.IFO", "VTS_01_0.BUP"}, backup = {"VTS_01_0.BUP"};
+    constexpr BackupUse kMainFirst = BackupUse::WhenMainIsBroken, kBackupFirst = BackupUse::WhenIntact;
     const struct {
         const char* what;
         std::string main, backup;
         BackupUse use;
         std::set<std::string> served;
     } cases[] = {
-        {"both intact", intact, intact, BackupUse::WhenMainIsBroken, {"VTS_01_0.IFO", "VTS_01_0.BUP"}},
-        {"main cut short",
-         intact.substr(0, 3 * 2048 - 1),
-         intact,
-         BackupUse::WhenMainIsBroken,
-         {"VTS_01_0.BUP"}},
-        {"main of another kind",
-         InfoFile(0, 2, 3 * 2048),
-         intact,
-         BackupUse::WhenMainIsBroken,
-         {"VTS_01_0.BUP"}},
-        {"both cut short",
-         intact.substr(0, 2048),
-         intact.substr(0, 4096),
-         BackupUse::WhenMainIsBroken,
-         {"VTS_01_0.IFO", "VTS_01_0.BUP"}},
-        {"both intact, backups first", intact, intact, BackupUse::WhenIntact, {"VTS_01_0.BUP"}},
-        {"backup cut short, backups first",
-         intact,
-         intact.substr(0, 10),
-         BackupUse::WhenIntact,
-         {"VTS_01_0.IFO", "VTS_01_0.BUP"}},
+        {"both intact", intact, intact, kMainFirst, both},
+        {"main cut short", intact.substr(0, 3 * 2048 - 1), intact, kMainFirst, backup},
+        {"main of another kind", InfoFile(0, 2, 3 * 2048), intact, kMainFirst, backup},
+        {"both cut short", intact.substr(0, 2048), intact.substr(0, 4096), kMainFirst, both},
+        {"both intact, backups first", intact, intact, kBackupFirst, backup},
+        {"backup cut short, backups first", intact, intact.substr(0, 10), kBackupFirst, both},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Write("VTS_01_0.IFO", c.main);
         Write("VTS_01_0.BUP", c.backup);
         PrivateFolder folder;
-        const auto served = ServedFolder::Serve(videoTs_, folder.Path(), c.use);
-        ASSERT_TRUE(served);
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.Path()))
-            names.insert(entry.path().filename().string());
-        EXPECT_EQ(names, c.served);
+        ASSERT_TRUE(ServedFolder::Serve(videoTs_, folder.Path(), c.use));
+        EXPECT_EQ(NamesIn(folder.Path()), c.served);
     }
 }
 
