@@ -40,6 +40,36 @@ constexpr LanguageCode kLanguageCodes[] = {
     {"zu", 0x0435},
 };
 
+struct ThreeLetterCode {
+    char code[4];  // ISO 639-2, bibliographic or terminology
+    char twoLetters[3];
+};
+
+// The ISO 639-2 codes of the languages above, sorted by code.
+constexpr ThreeLetterCode kThreeLetterCodes[] = {
+    {"afr", "af"}, {"alb", "sq"}, {"amh", "am"}, {"ara", "ar"}, {"arm", "hy"}, {"asm", "as"}, {"aze", "az"},
+    {"bak", "ba"}, {"baq", "eu"}, {"bel", "be"}, {"ben", "bn"}, {"bod", "bo"}, {"bos", "bs"}, {"bre", "br"},
+    {"bul", "bg"}, {"bur", "my"}, {"cat", "ca"}, {"ces", "cs"}, {"chi", "zh"}, {"cos", "co"}, {"cym", "cy"},
+    {"cze", "cs"}, {"dan", "da"}, {"deu", "de"}, {"div", "dv"}, {"dut", "nl"}, {"dzo", "dz"}, {"ell", "el"},
+    {"eng", "en"}, {"est", "et"}, {"eus", "eu"}, {"fao", "fo"}, {"fas", "fa"}, {"fin", "fi"}, {"fra", "fr"},
+    {"fre", "fr"}, {"fry", "fy"}, {"ful", "ff"}, {"geo", "ka"}, {"ger", "de"}, {"gla", "gd"}, {"gle", "ga"},
+    {"glg", "gl"}, {"gre", "el"}, {"grn", "gn"}, {"guj", "gu"}, {"hau", "ha"}, {"heb", "he"}, {"hin", "hi"},
+    {"hrv", "hr"}, {"hun", "hu"}, {"hye", "hy"}, {"ibo", "ig"}, {"ice", "is"}, {"iii", "ii"}, {"iku", "iu"},
+    {"ind", "id"}, {"isl", "is"}, {"ita", "it"}, {"jpn", "ja"}, {"kal", "kl"}, {"kan", "kn"}, {"kas", "ks"},
+    {"kat", "ka"}, {"kau", "kr"}, {"kaz", "kk"}, {"khm", "km"}, {"kin", "rw"}, {"kir", "ky"}, {"kor", "ko"},
+    {"lao", "lo"}, {"lat", "la"}, {"lav", "lv"}, {"lit", "lt"}, {"ltz", "lb"}, {"mac", "mk"}, {"mal", "ml"},
+    {"mao", "mi"}, {"mar", "mr"}, {"may", "ms"}, {"mkd", "mk"}, {"mlt", "mt"}, {"mon", "mn"}, {"mri", "mi"},
+    {"msa", "ms"}, {"mya", "my"}, {"nep", "ne"}, {"nld", "nl"}, {"nno", "nn"}, {"nob", "nb"}, {"nor", "no"},
+    {"oci", "oc"}, {"ori", "or"}, {"orm", "om"}, {"pan", "pa"}, {"per", "fa"}, {"pol", "pl"}, {"por", "pt"},
+    {"pus", "ps"}, {"que", "qu"}, {"roh", "rm"}, {"ron", "ro"}, {"rum", "ro"}, {"rus", "ru"}, {"san", "sa"},
+    {"sin", "si"}, {"slk", "sk"}, {"slo", "sk"}, {"slv", "sl"}, {"sme", "se"}, {"snd", "sd"}, {"som", "so"},
+    {"sot", "st"}, {"spa", "es"}, {"sqi", "sq"}, {"srp", "sr"}, {"swa", "sw"}, {"swe", "sv"}, {"tam", "ta"},
+    {"tat", "tt"}, {"tel", "te"}, {"tgk", "tg"}, {"tgl", "tl"}, {"tha", "th"}, {"tib", "bo"}, {"tir", "ti"},
+    {"tsn", "tn"}, {"tso", "ts"}, {"tuk", "tk"}, {"tur", "tr"}, {"uig", "ug"}, {"ukr", "uk"}, {"urd", "ur"},
+    {"uzb", "uz"}, {"ven", "ve"}, {"vie", "vi"}, {"wel", "cy"}, {"wol", "wo"}, {"xho", "xh"}, {"yid", "yi"},
+    {"yor", "yo"}, {"zho", "zh"}, {"zul", "zu"},
+};
+
 constexpr uint32_t PrimaryLanguage(uint32_t lcid) { return lcid & 0x3FF; }
 
 }  // namespace
@@ -50,6 +80,15 @@ uint32_t LocaleFromLanguageCode(std::string_view code) {
     const char second = ToLowerAscii(code[1]);
     for (const LanguageCode& entry : kLanguageCodes)
         if (entry.code[0] == first && entry.code[1] == second) return entry.lcid;
+    return 0;
+}
+
+uint32_t LocaleFromIsoLanguageCode(std::string_view code) {
+    if (code.size() != 3) return LocaleFromLanguageCode(code);
+    const char lower[] = {ToLowerAscii(code[0]), ToLowerAscii(code[1]), ToLowerAscii(code[2])};
+    for (const ThreeLetterCode& entry : kThreeLetterCodes)
+        if (std::string_view(entry.code) == std::string_view(lower, 3))
+            return LocaleFromLanguageCode(entry.twoLetters);
     return 0;
 }
 
