@@ -1,7 +1,9 @@
-// Owners of libavformat's and libavutil's handles, each released the one way it must be.
+// Owners of libavformat's, libavcodec's and libavutil's handles, each released the one way it must
+// be.
 #pragma once
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
 #include <libavutil/mem.h>
@@ -29,9 +31,24 @@ struct FormatContextClose {
     void operator()(AVFormatContext* format) const { avformat_close_input(&format); }
 };
 
+struct CodecContextFree {
+    void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
+};
+
+struct PacketFree {
+    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+};
+
+struct FrameFree {
+    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+
 using IoBuffer = std::unique_ptr<unsigned char, AvFree>;
 using IoContext = std::unique_ptr<AVIOContext, IoContextRelease>;
 using FormatContext = std::unique_ptr<AVFormatContext, FormatContextClose>;
+using CodecContext = std::unique_ptr<AVCodecContext, CodecContextFree>;
+using Packet = std::unique_ptr<AVPacket, PacketFree>;
+using Frame = std::unique_ptr<AVFrame, FrameFree>;
 
 // An option dictionary, handed to the library by its address.
 class Dictionary {

@@ -2,25 +2,36 @@
 
 #include <cstring>
 
+#include "backends/ffmpeg/details_reader.h"
 #include "backends/ffmpeg/media_input.h"
 #include "backends/ffmpeg/stream_facts.h"
 #include "platform/com.h"
 #include "platform/com_object.h"
 #include "platform/media_det.h"
+#include "platform/media_details.h"
 
 namespace lumora::ffmpeg {
 namespace {
 
 // Everything is learnt in put_Filename and the file closed again; the queries answer from
 // what was learnt.
-class MediaDetector : public ComObject<IMediaDet, IMediaDetFailure> {
+class MediaDetector : public ComObject<IMediaDet, IMediaDetFailure, IMediaDetails> {
 public:
     HRESULT put_Filename(const std::string& path) override {
         streams_.reset();
+        details_.reset();
         current_ = 0;
         const auto input = MediaInput::Open(path, failure_);
         if (!input) return failure_.result;
         streams_ = DescribeStreams(*input->Format());
+        details_ = ReadMediaDetails(*input);
+        return S_OK;
+    }
+
+    HRESULT GetDetails(MediaDetails* details) override {
+        if (!details) return E_POINTER;
+        if (!details_) return E_INVALIDARG;
+        *details = *details_;
         return S_OK;
     }
 
@@ -85,6 +96,7 @@ private:
     }
 
     std::optional<std::vector<StreamFacts>> streams_;  // empty until a file is open
+    std::optional<MediaDetails> details_;
     size_t current_ = 0;
     OpenFailure failure_;  // of the last put_Filename
 };

@@ -89,6 +89,7 @@ std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path, OpenFailur
         failure = {E_NOT_REGULAR_FILE, {}};
         return nullptr;
     }
+    input->fileSize_ = status.st_size;
     input->size_ = ReadableSize(fd, status.st_size);
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
@@ -165,7 +166,7 @@ int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
     auto* input = static_cast<MediaInput*>(opaque);
     if (input->PastDeadline()) return AVERROR_EXIT;
     // End of file where the file ended when it was opened, even while it grows.
-    const int64_t left = input->size_ - input->position_;
+    const int64_t left = std::min(input->size_ - input->position_, input->readLimit_ - input->bytesRead_);
     if (left <= 0) return AVERROR_EOF;
     for (;;) {
         const ssize_t got =
@@ -173,6 +174,7 @@ int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
                     static_cast<off_t>(input->position_));
         if (got > 0) {
             input->position_ += got;
+            input->bytesRead_ += got;
             return static_cast<int>(got);
         }
         if (got == 0) return AVERROR_EOF;

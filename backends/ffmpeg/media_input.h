@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -26,21 +27,30 @@ public:
     AVFormatContext* Format() const { return format_.get(); }
     // Whether the deadline ended the probing of the streams before it was done.
     bool CutShort() const { return cutShort_; }
+    bool PastDeadline() const { return std::chrono::steady_clock::now() > deadline_; }
+    // The size fstat gave at open.
+    int64_t FileSize() const { return fileSize_; }
+    // Bytes handed to libavformat so far.
+    int64_t BytesRead() const { return bytesRead_; }
+    // Reads end (as at the end of the file) once this many bytes have been handed over.
+    void LimitReading(int64_t totalBytes) { readLimit_ = totalBytes; }
 
 private:
     MediaInput() = default;
     static int Read(void* opaque, uint8_t* buffer, int size);
     static int64_t Seek(void* opaque, int64_t offset, int whence);
     static int Interrupted(void* opaque);
-    bool PastDeadline() const { return std::chrono::steady_clock::now() > deadline_; }
     OpenFailure Failure(int averror, const char* refusedFormat = nullptr) const;
 
     // Released in reverse: the demuxer, then its I/O context, then the file.
     UniqueFd fd_;
     IoContext io_;
     FormatContext format_;
+    int64_t fileSize_ = 0;
     int64_t size_ = 0;  // what libavformat is shown: never more than the file had when opened
     int64_t position_ = 0;
+    int64_t bytesRead_ = 0;
+    int64_t readLimit_ = INT64_MAX;
     int readError_ = 0;  // errno of the last failed read
     bool cutShort_ = false;
     std::chrono::steady_clock::time_point deadline_;

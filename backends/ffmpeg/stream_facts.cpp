@@ -9,12 +9,12 @@ extern "C" {
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <numeric>
 #include <string_view>
 
+#include "backends/ffmpeg/tags.h"
 #include "platform/media_types.h"
 #include "platform/media_uuids.h"
 
@@ -35,19 +35,21 @@ bool StoresOwnTags(const AVFormatContext& format, bool audio) {
     return name == "avi" || (audio && name == "wav");
 }
 
-// The value of the first tag whose key starts with `prefix` ("BPS-eng", "DURATION").
-const char* TagByPrefix(const AVDictionary* tags, const char* prefix) {
-    const AVDictionaryEntry* entry = av_dict_get(tags, prefix, nullptr, AV_DICT_IGNORE_SUFFIX);
-    return entry ? entry->value : nullptr;
+bool IsQuickTime(const AVFormatContext& format) {
+    return std::string_view(format.iformat->name).substr(0, 4) == "mov,";
 }
 
-int64_t BitRate(const AVStream& stream) {
+}  // namespace
+
+int64_t StatedBitRate(const AVStream& stream) {
     int64_t rate = stream.codecpar->bit_rate;
     if (rate <= 0)
         if (const char* bps = TagByPrefix(stream.metadata, "BPS")) rate = std::strtoll(bps, nullptr, 10);
     if (rate <= 0 || rate == kMpegVariableBitRate) return 0;
     return rate;
 }
+
+namespace {
 
 DWORD Clamp32(int64_t value) {
     return static_cast<DWORD>(std::clamp<int64_t>(value, 0, std::numeric_limits<DWORD>::max()));
@@ -72,6 +74,9 @@ uint32_t VideoCompression(const AVFormatContext& format, const AVCodecParameters
         if (IsRgb(pixelFormat)) return 0;
         if (const uint32_t tag = avcodec_pix_fmt_to_codec_tag(pixelFormat)) return tag;
     }
+    // MP4 and QuickTime files name their video by a code of their own ('hvc1' or 'hev1', 'avc1'),
+    // which comes first as an AVI file's does.
+    if (IsQuickTime(format) && codec.codec_tag) return codec.codec_tag;
     if (const uint32_t tag = TagFromTable(avformat_get_riff_video_tags(), codec.codec_id)) return tag;
     if (const uint32_t tag = TagFromTable(avformat_get_mov_video_tags(), codec.codec_id)) return tag;
     if (codec.codec_tag) return codec.codec_tag;
@@ -135,7 +140,7 @@ void DescribeVideo(AVFormatContext& format, AVStream& stream, StreamFacts& facts
     bmi.biBitCount = static_cast<WORD>(std::max(BitsPerPixel(codec), 0));
     bmi.biCompression = VideoCompression(format, codec);
 
-    const DWORD bitRate = Clamp32(BitRate(stream));
+    const DWORD bitRate = Clamp32(StatedBitRate(stream));
     const REFERENCE_TIME timePerFrame = facts.frameRate > 0 ? std::llround(1e7 / facts.frameRate) : 0;
 
     // An AVI file describes its video by the code it stores, MPEG-1/2 too ('mpeg', 'mp2v' …), as
@@ -217,7 +222,7 @@ void DescribeAudio(const AVFormatContext& format, const AVStream& stream, Stream
     const int sampleBits = av_get_bits_per_sample(codec.codec_id);
     wave.wBitsPerSample = static_cast<WORD>(
         std::clamp(sampleBits > 0 ? sampleBits : StoredSampleBits(format, codec), 0, 0xFFFF));
-    const int64_t bitRate = BitRate(stream);
+    const int64_t bitRate = StatedBitRate(stream);
     wave.nAvgBytesPerSec =
         bitRate > 0 ? Clamp32(bitRate / 8)
                     : Clamp32(int64_t{codec.sample_rate} * wave.nChannels * std::max(sampleBits, 0) / 8);
@@ -260,14 +265,6 @@ void DescribeSubtitle(const AVStream& stream, StreamFacts& facts) {
         for (size_t i = 0; title[i] && i + 1 < std::size(info.TrackName); ++i)
             info.TrackName[i] = static_cast<unsigned char>(title[i]) < 0x80 ? title[i] : u'?';
     facts.format = BlockBytes(info);
-}
-
-// "HH:MM:SS.fraction", as Matroska muxers store a stream's length.
-std::optional<double> ParseClockDuration(const char* text) {
-    unsigned hours = 0, minutes = 0;
-    double seconds = 0;
-    if (std::sscanf(text, "%u:%u:%lf", &hours, &minutes, &seconds) != 3 || seconds < 0) return std::nullopt;
-    return hours * 3600.0 + minutes * 60.0 + seconds;
 }
 
 std::optional<double> StreamLength(const AVFormatContext& format, const AVStream& stream) {
