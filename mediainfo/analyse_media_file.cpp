@@ -14,6 +14,7 @@
 #include "mediainfo/number_text.h"
 #include "platform/com.h"
 #include "platform/media_det.h"
+#include "platform/media_details.h"
 #include "platform/media_uuids.h"
 
 namespace {
@@ -70,8 +71,8 @@ enum class VideoFormat { VideoInfo, VideoInfo2, MPEGVideo, MPEG2Video };
 class MediaFileAnalysis {
 public:
     MediaFileAnalysis(const std::string& fileName, const std::string& decimalSeparator,
-                      MediaFileResults& target)
-        : fileName_(fileName), decimalSeparator_(decimalSeparator), target_(target) {}
+                      MediaFileResults& target, std::optional<MediaDetails>* details)
+        : fileName_(fileName), decimalSeparator_(decimalSeparator), target_(target), details_(details) {}
 
     void Run() {
         if (const int missing = FileMissing(fileName_)) {
@@ -89,6 +90,7 @@ public:
                 failure->GetFailureDetail(&target_.FailureDetail);
             return;
         }
+        ReadDetails();
         LONG streamCount = 0;
         if (FAILED(detector_->get_OutputStreams(&streamCount)) || streamCount <= 0) return;
 
@@ -101,6 +103,13 @@ public:
     }
 
 private:
+    void ReadDetails() {
+        ComPtr<IMediaDetails> source;
+        if (!details_ || FAILED(detector_.As(source))) return;
+        MediaDetails read;
+        if (SUCCEEDED(source->GetDetails(&read))) *details_ = std::move(read);
+    }
+
     void DescribeStream(const StreamMediaType& mt) {
         // The stream's own length and rate: a failed query never borrows another stream's answer.
         length_ = 0;
@@ -175,9 +184,9 @@ private:
             video.Codec = FourCCDescription(compression);
         }
         video.BitRate = bitRate;
-        // Only a plain VIDEOINFOHEADER2 has its stated aspect ratio shown; the others name the
-        // picture's shape.
-        if (format == VideoFormat::VideoInfo2)
+        // A VIDEOINFOHEADER2, plain or at the start of an MPEG2VIDEOINFO, has its stated aspect
+        // ratio shown; the others (MPEG-1's block has none) name the picture's shape.
+        if (second)
             WriteHeaderAspect(header2);
         else
             WriteRatioClass(bmi);
@@ -249,12 +258,13 @@ private:
     const std::string& fileName_;
     const std::string& decimalSeparator_;
     MediaFileResults& target_;
+    std::optional<MediaDetails>* details_;
     ComPtr<IMediaDet> detector_;
     double length_ = 0;     // seconds, of the stream being described
     double frameRate_ = 0;  // frames per second, likewise
 };
 
 void AnalyseMediaFile(const std::string& fileName, const std::string& decimalSeparator,
-                      MediaFileResults& results) {
-    MediaFileAnalysis(fileName, decimalSeparator, results).Run();
+                      MediaFileResults& results, std::optional<MediaDetails>* details) {
+    MediaFileAnalysis(fileName, decimalSeparator, results, details).Run();
 }
