@@ -1,6 +1,7 @@
 #include "component/lumoram.h"
 
 #include "catalogue/kx_sys_dev_enum.h"
+#include "dvd/language_names.h"
 #include "dvd/read_dvd_volume.h"
 #include "mediainfo/analyse_media_file.h"
 #include "platform/devenum.h"
@@ -34,6 +35,12 @@ void ShowSettings(const GUID& category, const std::string& name, TSettingsDialog
     }
 }
 
+// A language's English name for the file details; none where the DVD's names know none.
+std::string_view KnownLanguageName(int32_t lcid) {
+    const std::string_view name = LanguageName(lcid);
+    return name == LanguageName(0) ? std::string_view() : name;
+}
+
 }  // namespace
 
 TKxLumora::TKxLumora() : FDVDInfo(std::make_unique<TKxDVDInfo>()) {}
@@ -43,7 +50,10 @@ TKxLumora::~TKxLumora() = default;
 void TKxLumora::ReadFileInfo() {
     try {
         FFile = {};
-        AnalyseMediaFile(FFileName, FDecimalSeparator, FFile);
+        FDetails.reset();
+        std::optional<MediaDetails> details;
+        AnalyseMediaFile(FFileName, FDecimalSeparator, FFile, &details);
+        if (details) FDetails = ToFileDetails(*details, &KnownLanguageName);
     } catch (...) {
         // The analysis reports its failures through VideoMajorType; anything else thrown
         // (memory exhaustion) leaves the results as far as they were filled.

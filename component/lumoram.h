@@ -5,11 +5,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/kx_ds_adds_for_info.h"
 #include "dvd/kx_dvd_info.h"
+#include "mediainfo/file_details.h"
 #include "mediainfo/stream_info.h"
 
 using TStrings = std::vector<std::string>;
@@ -43,6 +45,8 @@ public:
     // Why the last analysis left a failure marker (see MediaFileResults); S_OK when it left none.
     HRESULT FileFailureResult() const { return FFile.FailureResult; }
     const std::string& FileFailureDetail() const { return FFile.FailureDetail; }
+    // Every other fact of the file, from the same reading; empty when the file was not opened.
+    const std::optional<FileDetails>& Details() const { return FDetails; }
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(std::string fileName) { FFileName = std::move(fileName); }
@@ -78,6 +82,7 @@ public:
 
 private:
     MediaFileResults FFile;  // the audio streams, the video record and the type names
+    std::optional<FileDetails> FDetails;
     std::string FFileName;
     std::string FDecimalSeparator = ".";
     std::unique_ptr<TKxDVDInfo> FDVDInfo;

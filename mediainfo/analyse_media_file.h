@@ -1,10 +1,12 @@
 // The analysis of one media file through the platform's media detector.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "mediainfo/stream_info.h"
+#include "platform/media_details.h"
 
 inline constexpr char kFileNotFoundMarker[] = "FILE NOT FOUND";
 inline constexpr char kErrorMarker[] = "ERROR";
@@ -18,6 +20,7 @@ inline bool IsFailureMarker(std::string_view videoMajorType) {
 // container name, the type names, the video description and one audio entry per audio stream.
 // A missing file leaves "FILE NOT FOUND" in VideoMajorType, a file the detector refuses "ERROR".
 // The aspect ratio's number is written with decimalSeparator. What was written before a failure
-// escapes stays.
+// escapes stays. With `details`, what the same opening of the file tells beyond the page goes
+// there too (nothing when the detector cannot tell it).
 void AnalyseMediaFile(const std::string& fileName, const std::string& decimalSeparator,
-                      MediaFileResults& results);
+                      MediaFileResults& results, std::optional<MediaDetails>* details = nullptr);
