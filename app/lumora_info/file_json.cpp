@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/lumora_info/file_details_json.h"
 #include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
 
@@ -97,5 +98,6 @@ Json FileJson(const std::string& path, const TKxLumora& lumora, const std::strin
     };
     object["video"] = failed ? Json() : Video(lumora);
     object["audio"] = Audio(lumora);
+    object["details"] = lumora.Details() ? FileDetailsJson(*lumora.Details()) : Json();
     return object;
 }
