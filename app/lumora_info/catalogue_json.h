@@ -7,7 +7,8 @@
 
 class TKxLumora;
 
-// The seven lists in the page's order, each entry split into its name and long name.
+// The seven lists in the page's order under their keys, each entry split into its name and long
+// name.
 Json CatalogueJson(const TKxLumora& lumora);
 
 Json CatalogueFailureJson(const std::string& error);
