@@ -1,7 +1,5 @@
 #include "app/lumora_info/catalogue_json.h"
 
-#include "app/page_text/catalogue_page_lines.h"
-
 namespace {
 
 // A display name is "name — long name" (an em dash between spaces), or the name alone.
@@ -14,24 +12,13 @@ Json Entry(const std::string& displayName) {
 
 }  // namespace
 
-Json CatalogueJson(const TKxLumora& lumora) {
-    Json object = JsonObject();
-    object["ok"] = true;
-    object["error"] = nullptr;
+Json CatalogueListsJson(const std::vector<CatalogueList>& lists) {
     Json all = Json::object();
-    for (const CatalogueList& list : CataloguePageLists(lumora)) {
+    for (const CatalogueList& list : lists) {
         Json entries = Json::array();
         for (const std::string& item : list.items)
             entries.push_back(Entry(item));
         all[list.key] = {{"label", list.label}, {"entries", std::move(entries)}};
     }
-    object["lists"] = std::move(all);
-    return object;
-}
-
-Json CatalogueFailureJson(const std::string& error) {
-    Json object = JsonObject();
-    object["ok"] = false;
-    object["error"] = error;
-    return object;
+    return all;
 }
