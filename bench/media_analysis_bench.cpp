@@ -1,8 +1,13 @@
 // Time of one file analysis, in process, for files of several containers and of 1 MB to 1 GB:
 // the analysis reads headers only, so its cost must not grow with the file.
 #include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -10,19 +15,20 @@
 #include "component/lumoram.h"
 #include "platform/com.h"
 #include "tests/integration/media/media_samples.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-const std::filesystem::path kFolder = LUMORA_BENCH_MEDIA_DIR;
+// Where this run makes its clips (about 4 GB); set by main before the benchmarks start.
+std::filesystem::path clipFolder;
 
 bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
 // A clip of about `megabytes` MB: a one-second clip of noise at a high rate, then copied end to
 // end as often as needed.
 std::string Clip(const std::string& extension, const std::string& codecs, int megabytes) {
-    std::filesystem::create_directories(kFolder);
-    const auto seed = kFolder / ("seed." + extension);
-    const auto target = kFolder / ("clip-" + std::to_string(megabytes) + "mb." + extension);
+    const auto seed = clipFolder / ("seed." + extension);
+    const auto target = clipFolder / ("clip-" + std::to_string(megabytes) + "mb." + extension);
     if (std::filesystem::exists(target)) return target.string();
     if (!std::filesystem::exists(seed) &&
         !Run("ffmpeg -nostdin -v error -y -f lavfi -i "
@@ -83,12 +89,35 @@ void RegisterAll() {
         }
 }
 
+pid_t benchmarkProcess = 0;
+
+void PassOn(int number) {
+    if (benchmarkProcess > 0) ::kill(benchmarkProcess, number);
+}
+
 }  // namespace
 
+// The benchmarks run in a child process; this one removes the clips' folder under $TMPDIR
+// however the child ends: done, failed, crashed or interrupted.
 int main(int argc, char** argv) {
-    RegisterAll();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    const lumora::testing::TempDir folder;
+    clipFolder = folder.Path();
+    benchmarkProcess = ::fork();
+    if (benchmarkProcess < 0) {
+        std::perror("fork");
+        return 1;
+    }
+    if (benchmarkProcess == 0) {
+        RegisterAll();
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+        std::exit(0);  // leaves the folder to the parent
+    }
+    for (int number : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(number, PassOn);
+    int status = 0;
+    while (::waitpid(benchmarkProcess, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }

@@ -1,6 +1,14 @@
+# An optimised build is hardened as Debian builds its packages (lintian checks the package):
+# checked string and memory functions, stack protector, relocations read-only and bound at start.
+# Not the sanitizer build, whose checks the checked functions would get around.
+set(LUMORA_HARDENED "$<AND:$<CONFIG:Release,RelWithDebInfo,MinSizeRel>,$<NOT:$<BOOL:${LUMORA_SANITIZE}>>>")
+
 # Compiler settings every Lumora target shares.
 function(lumora_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wimplicit-fallthrough)
+  target_compile_options(${target} PRIVATE
+                         "$<${LUMORA_HARDENED}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+  target_link_options(${target} PRIVATE "$<${LUMORA_HARDENED}:LINKER:-z,relro;LINKER:-z,now>")
   if(LUMORA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -18,8 +18,8 @@ dir=build-fuzz
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 
 echo "== fuzz build"
-CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMORA_BUILD_FUZZERS=ON \
-  -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_GUI=OFF -DLUMORA_BUILD_BENCHMARKS=OFF >/dev/null
+CXX=clang++ scripts/configure.sh "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMORA_BUILD_FUZZERS=ON \
+  -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_GUI=OFF -DLUMORA_BUILD_BENCHMARKS=OFF
 cmake --build "$dir" --target media_file_fuzzer media_file_regression_tests dvd_ifo_fuzzer \
   dvd_ifo_regression_tests
 

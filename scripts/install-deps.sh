@@ -1,18 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Lumora needs to build, run and test, when any is missing, and
-# generates the locales the tests run under (ru_RU.UTF-8), when it is missing.
+# Installs the Debian packages Lumora needs, when any is missing:
+#   scripts/install-deps.sh              what building and running the programs need (scripts/run.sh)
+#   scripts/install-deps.sh --for-tests  that, and what the tests, the fuzzers, the benchmarks and
+#                                        the package check need, and the locale the tests run
+#                                        under (ru_RU.UTF-8) (scripts/test.sh)
 set -euo pipefail
 
+for_tests=false
+case ${1:-} in
+  "") ;;
+  --for-tests) for_tests=true ;;
+  *) echo "usage: $0 [--for-tests]" >&2; exit 2 ;;
+esac
+
 packages=(
-  build-essential cmake ninja-build pkg-config git
-  libavformat-dev libavcodec-dev libavfilter-dev libavdevice-dev libavutil-dev libswscale-dev
-  libdvdread-dev libasound2-dev libv4l-dev libpulse-dev
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wine
-  libgtest-dev libgmock-dev nlohmann-json3-dev libbenchmark-dev clang libclang-rt-14-dev
-  ffmpeg dvdauthor lsdvd genisoimage desktop-file-utils locales xvfb xauth hyperfine mediainfo time python3
-  pulseaudio pulseaudio-utils
+  build-essential cmake ninja-build pkg-config
+  libavformat-dev libavcodec-dev libavfilter-dev libavutil-dev
+  libdvdread-dev libasound2-dev libpulse-dev nlohmann-json3-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev
+  qt6-qpa-plugins qt6-translations-l10n fonts-wine
 )
-locales=(ru_RU.UTF-8)
+locales=()
+if $for_tests; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    ffmpeg dvdauthor lsdvd genisoimage mediainfo desktop-file-utils lintian
+    xvfb xauth pulseaudio pulseaudio-utils locales hyperfine time python3
+  )
+  locales+=(ru_RU.UTF-8)
+fi
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -12,8 +12,8 @@
 #                                  own (two null sinks, a null source), its audio lists open
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/install-deps.sh --for-tests  # xvfb-run, ffmpeg, dvdauthor, genisoimage, pulseaudio
+scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The pictures go through the backend modules, which the program loads but does not link.
 cmake --build build -j "$(nproc)" --target window_screenshot ffmpeg dvdread devices
 

@@ -2,9 +2,20 @@
 # Builds Lumora three times and runs every test of each build: plain, with AddressSanitizer +
 # UndefinedBehaviorSanitizer, and without any backend module (the system's code alone, as a build
 # that leaves the backends out has it). Warnings are errors here. Then runs the fuzz targets.
+# The tests keep their settings and caches in the build folder (tests/CMakeLists.txt); this
+# script fails when they left anything new in ~/.config or ~/.cache all the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --for-tests
+
+# The names directly in the user's folders of settings and caches.
+user_folders() { { find "$HOME/.config" "$HOME/.cache" -mindepth 1 -maxdepth 1 2>/dev/null || true; } | sort; }
+user_folders_before=$(user_folders)
+check_user_folders() {
+  local appeared
+  appeared=$(comm -13 <(echo "$user_folders_before") <(user_folders))
+  [ -z "$appeared" ] || { printf 'test.sh: the tests wrote into your home folder:\n%s\n' "$appeared" >&2; exit 1; }
+}
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
@@ -18,11 +29,13 @@ for variant in release asan minimal; do
                      -DLUMORA_BUILD_GUI=OFF) ;;
   esac
   echo "== $variant build"
-  cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
+  scripts/configure.sh "$dir" "${flags[@]}"
   cmake --build "$dir" -j "$jobs"
   echo "== $variant tests"
   ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
+  check_user_folders
 done
 
 # Each fuzz target for a minute from its stored inputs (LUMORA_FUZZ_SECONDS to change).
 scripts/fuzz.sh
+check_user_folders

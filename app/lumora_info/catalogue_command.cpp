@@ -1,28 +1,18 @@
 #include "app/lumora_info/catalogue_command.h"
 
-#include <cstdio>
 #include <exception>
 
-#include "app/lumora_info/catalogue_json.h"
 #include "app/lumora_info/exit_status.h"
 #include "app/lumora_info/output.h"
-#include "app/page_text/catalogue_page_lines.h"
+#include "app/lumora_info/writer.h"
 #include "component/lumoram.h"
 
-int PrintCatalogue(TKxLumora& lumora, bool json, Output& out) {
+int PrintCatalogue(TKxLumora& lumora, const Writer& writer, Output& out) {
     try {
         lumora.FillDeviceLists();
     } catch (const std::exception& error) {
-        if (json) out.Write(JsonLine(CatalogueFailureJson(error.what())));
-        if (!out.Finish()) return kExitFailed;
-        std::fprintf(stderr, "lumora_info: %s\n", error.what());
-        return kExitFailed;
+        return EndWithFailure(writer, {std::nullopt, error.what(), std::nullopt}, out);
     }
-    if (json) {
-        out.Write(JsonLine(CatalogueJson(lumora)));
-    } else {
-        for (const std::string& line : CataloguePageLines(lumora))
-            out.Write(line + "\n");
-    }
+    out.Write(writer.catalogue({CataloguePageLists(lumora)}));
     return out.Finish() ? kExitOk : kExitFailed;
 }

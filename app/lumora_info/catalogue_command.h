@@ -3,7 +3,8 @@
 
 class Output;
 class TKxLumora;
+struct Writer;
 
-// Each list's label, then its names indented, in drop-down order (or one JSON object). Returns the
-// exit status.
-int PrintCatalogue(TKxLumora& lumora, bool json, Output& out);
+// The seven lists, filled and handed to the writer; when they cannot be filled, the failure, with
+// one line on standard error. Returns the exit status.
+int PrintCatalogue(TKxLumora& lumora, const Writer& writer, Output& out);

@@ -1,16 +1,6 @@
 #include "app/lumora_info/catalogue_json.h"
 
-#include <iterator>
-
-#include "app/page_text/catalogue_page_lines.h"
-
 namespace {
-
-// In the page's order, as CataloguePageLists gives them.
-constexpr const char* kListKeys[] = {
-    "video_codecs",          "audio_codecs", "directshow_filters",   "video_capture_devices",
-    "audio_capture_devices", "tv_tuners",    "audio_output_devices",
-};
 
 // A display name is "name — long name" (an em dash between spaces), or the name alone.
 Json Entry(const std::string& displayName) {
@@ -22,25 +12,13 @@ Json Entry(const std::string& displayName) {
 
 }  // namespace
 
-Json CatalogueJson(const TKxLumora& lumora) {
-    Json object = JsonObject();
-    object["ok"] = true;
-    object["error"] = nullptr;
-    const std::vector<CatalogueList> lists = CataloguePageLists(lumora);
+Json CatalogueListsJson(const std::vector<CatalogueList>& lists) {
     Json all = Json::object();
-    for (size_t i = 0; i < lists.size() && i < std::size(kListKeys); ++i) {
+    for (const CatalogueList& list : lists) {
         Json entries = Json::array();
-        for (const std::string& item : lists[i].items)
+        for (const std::string& item : list.items)
             entries.push_back(Entry(item));
-        all[kListKeys[i]] = {{"label", lists[i].label}, {"entries", std::move(entries)}};
+        all[list.key] = {{"label", list.label}, {"entries", std::move(entries)}};
     }
-    object["lists"] = std::move(all);
-    return object;
-}
-
-Json CatalogueFailureJson(const std::string& error) {
-    Json object = JsonObject();
-    object["ok"] = false;
-    object["error"] = error;
-    return object;
+    return all;
 }

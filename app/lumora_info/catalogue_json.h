@@ -1,13 +1,10 @@
-// The JSON object of the filters and codecs catalogue.
+// The JSON of the filters and codecs catalogue's lists.
 #pragma once
 
-#include <string>
+#include <vector>
 
 #include "app/lumora_info/json_text.h"
+#include "app/page_text/catalogue_page_lines.h"
 
-class TKxLumora;
-
-// The seven lists in the page's order, each entry split into its name and long name.
-Json CatalogueJson(const TKxLumora& lumora);
-
-Json CatalogueFailureJson(const std::string& error);
+// The lists in their order, each under its key, each entry split into its name and long name.
+Json CatalogueListsJson(const std::vector<CatalogueList>& lists);

@@ -5,8 +5,8 @@
 
 class Output;
 class TKxLumora;
+struct Writer;
 
-// For each title of the volume at path, its title-list line and, indented, the lines the DVD page
-// shows when it is selected (or one JSON object). kExitFailed, with one line on standard error,
-// when path is no volume.
-int PrintDvdInfo(TKxLumora& lumora, const std::string& path, bool json, Output& out);
+// The volume at path, read and handed to the writer; when path is no volume, the failure, with
+// one line on standard error. Returns the exit status.
+int PrintDvdInfo(TKxLumora& lumora, const std::string& path, const Writer& writer, Output& out);

@@ -150,11 +150,7 @@ Json Title(int32_t index, const TKx_DVD_TitleInfo& title) {
 
 }  // namespace
 
-Json DvdJson(const std::string& path, const TKxDVDInfo& dvd) {
-    Json object = JsonObject();
-    PutPath(object, path);
-    object["ok"] = true;
-    object["error"] = nullptr;
+void PutDvdFacts(Json& object, const TKxDVDInfo& dvd) {
     char discId[17];
     std::snprintf(discId, sizeof discId, "%016llX", static_cast<unsigned long long>(dvd.DiscID));
     object["disc_id"] = discId;
@@ -167,13 +163,4 @@ Json DvdJson(const std::string& path, const TKxDVDInfo& dvd) {
     for (int32_t i = 0; i < dvd.Titles.Count(); ++i)
         titles.push_back(Title(i, dvd.Titles.Items(i)));
     object["titles"] = std::move(titles);
-    return object;
-}
-
-Json DvdFailureJson(const std::string& path, const std::string& error) {
-    Json object = JsonObject();
-    PutPath(object, path);
-    object["ok"] = false;
-    object["error"] = error;
-    return object;
 }

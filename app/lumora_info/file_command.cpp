@@ -4,19 +4,17 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "app/lumora_info/exit_status.h"
-#include "app/lumora_info/file_json.h"
 #include "app/lumora_info/file_names.h"
 #include "app/lumora_info/file_walk.h"
 #include "app/lumora_info/options.h"
 #include "app/lumora_info/ordered_work.h"
 #include "app/lumora_info/output.h"
 #include "app/lumora_info/progress_bar.h"
-#include "app/page_text/file_page_lines.h"
+#include "app/lumora_info/writer.h"
 #include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
 #include "platform/com.h"
@@ -27,8 +25,8 @@ namespace {
 // A thread's own component, initialised for that thread.
 class FileAnalyser : public ItemWorker {
 public:
-    FileAnalyser(const PathList& files, const std::string& separator, bool json)
-        : files_(files), json_(json) {
+    FileAnalyser(const PathList& files, const std::string& separator, const Writer& writer)
+        : files_(files), writer_(writer) {
         CoInitialize(nullptr);
         lumora_.emplace();
         lumora_->SetDecimalSeparator(separator);
@@ -43,22 +41,23 @@ public:
         TKxLumora& lumora = *lumora_;
         lumora.SetFileName(path);
         lumora.ReadFileInfo();
-        ItemResult result;
-        result.failed = IsFailureMarker(lumora.VideoMajorType());
-        if (result.failed)
-            result.error = FailureReason(lumora.FileFailureResult(), lumora.FileFailureDetail());
-        if (json_) {
-            result.out = JsonLine(FileJson(path, lumora, result.error));
-        } else {
-            for (const std::string& line : FilePageLines(lumora))
-                result.out += line + "\n";
+        FileRecord record{path, lumora, std::nullopt};
+        const std::string& marker = lumora.VideoMajorType();
+        if (IsFailureMarker(marker)) {
+            const char* error = marker == kFileNotFoundMarker ? "not found" : "not a media file";
+            record.failure =
+                Failure{path, error, FailureReason(lumora.FileFailureResult(), lumora.FileFailureDetail())};
         }
+        ItemResult result;
+        result.out = writer_.file(record);
+        result.failed = record.failure.has_value();
+        if (result.failed) result.error = *record.failure->reason;
         return result;
     }
 
 private:
     const PathList& files_;
-    const bool json_;
+    const Writer& writer_;
     std::optional<TKxLumora> lumora_;
 };
 
@@ -74,7 +73,6 @@ unsigned Cores() {
 int PrintFileInfo(const InfoOptions& options, Output& out) {
     const ExpandedFiles expanded = ExpandArguments(options.paths, {options.include, options.exclude});
     const PathList& files = expanded.files;
-    const bool headers = !options.json && files.Size() > 1;
     const std::string separator = UserDecimalSeparator();
     const unsigned threads =
         std::min<size_t>(options.jobs != 0 ? options.jobs : Cores(), std::max<size_t>(files.Size(), 1));
@@ -84,18 +82,17 @@ int PrintFileInfo(const InfoOptions& options, Output& out) {
     const bool outputOnTerminal = ::isatty(STDOUT_FILENO) == 1;
     bool anyFailed = expanded.unreadableFolder;
     OrderedWorkHooks hooks;
-    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(files, separator, options.json); };
+    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(files, separator, *options.writer); };
     hooks.tick = [&](size_t finished) { progress.Update(finished); };
     hooks.deliver = [&](size_t index, ItemResult&& result) {
         if (outputOnTerminal) progress.Erase();
-        if (headers) out.Write((index > 0 ? "\n==> " : "==> ") + EscapedName(files[index]) + " <==\n");
+        out.Write(options.writer->fileHeader(index, files.Size(), files[index]));
         out.Write(result.out);
         if (!out.Flush()) return false;
         if (result.failed) {
             anyFailed = true;
             progress.Erase();
-            std::fprintf(stderr, "lumora_info: %s: %s\n", EscapedName(files[index]).c_str(),
-                         result.error.c_str());
+            ReportFailure({std::string(files[index]), result.error, std::nullopt});
         }
         return true;
     };

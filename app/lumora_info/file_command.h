@@ -4,8 +4,7 @@
 class Output;
 struct InfoOptions;
 
-// For each file (folders walked), the file page's lines under "==> FILE <==" headers when there
-// are several, or with --json one object per line; a failed file also gets a line on standard
-// error. Each file is written as soon as it and every file before it is done. Returns the exit
-// status.
+// For each file (folders walked), its record handed to the options' writer, after the writer's
+// header for it; a failed file also gets a line on standard error. Each file is written as soon
+// as it and every file before it is done. Returns the exit status.
 int PrintFileInfo(const InfoOptions& options, Output& out);

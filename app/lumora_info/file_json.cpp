@@ -5,7 +5,6 @@
 
 #include "app/lumora_info/file_details_json.h"
 #include "component/lumoram.h"
-#include "mediainfo/analyse_media_file.h"
 
 namespace {
 
@@ -81,15 +80,8 @@ Json Types(const std::string& major, const std::string& sub) {
 
 }  // namespace
 
-Json FileJson(const std::string& path, const TKxLumora& lumora, const std::string& reason) {
-    Json object = JsonObject();
-    PutPath(object, path);
+void PutFileFacts(Json& object, const TKxLumora& lumora, bool failed) {
     const std::string& marker = lumora.VideoMajorType();
-    const bool failed = IsFailureMarker(marker);
-    object["ok"] = !failed;
-    object["error"] =
-        !failed ? Json() : Json(marker == kFileNotFoundMarker ? "not found" : "not a media file");
-    object["reason"] = failed ? Json(reason) : Json();
     object["container"] = TextOrNull(lumora.FileFormat());
     object["types"] = {
         {"video", Types(failed ? std::string() : marker, lumora.VideoSubType())},
@@ -99,5 +91,4 @@ Json FileJson(const std::string& path, const TKxLumora& lumora, const std::strin
     object["video"] = failed ? Json() : Video(lumora);
     object["audio"] = Audio(lumora);
     object["details"] = lumora.Details() ? FileDetailsJson(*lumora.Details()) : Json();
-    return object;
 }

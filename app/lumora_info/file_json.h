@@ -1,12 +1,10 @@
-// The JSON object of one analysed file.
+// The JSON fields of one analysed file.
 #pragma once
-
-#include <string>
 
 #include "app/lumora_info/json_text.h"
 
 class TKxLumora;
 
-// What the component holds after ReadFileInfo on path, with typed fields; reason is
-// FailureReason's text when the analysis failed.
-Json FileJson(const std::string& path, const TKxLumora& lumora, const std::string& reason);
+// What the component holds after ReadFileInfo, with typed fields, put after the fields every
+// object starts with; failed when the analysis left its failure marker.
+void PutFileFacts(Json& object, const TKxLumora& lumora, bool failed);

@@ -1,4 +1,4 @@
-// lumora_info: prints, as text or JSON, what the window's pages show.
+// lumora_info: prints, in the output format asked for, what the window's pages show.
 #include <cstdio>
 #include <string>
 
@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
         TKxLumora lumora;
         lumora.SetDecimalSeparator(UserDecimalSeparator());
         status = options.mode == InfoMode::Catalogue
-                     ? PrintCatalogue(lumora, options.json, out)
-                     : PrintDvdInfo(lumora, options.paths.front(), options.json, out);
+                     ? PrintCatalogue(lumora, *options.writer, out)
+                     : PrintDvdInfo(lumora, options.paths.front(), *options.writer, out);
     }
     CoUninitialize();
     return status;

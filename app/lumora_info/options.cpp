@@ -11,14 +11,16 @@ namespace {
 // Kept in step with docs/man/lumora_info.1.
 constexpr char kUsage[] =
     "Usage: lumora_info [OPTION]... FILE|FOLDER...\n"
-    "       lumora_info [--json] --dvd PATH\n"
-    "       lumora_info [--json] --catalogue\n"
+    "       lumora_info [-of FORMAT] --dvd PATH\n"
+    "       lumora_info [-of FORMAT] --catalogue\n"
     "Prints what Lumora's file page shows for each media file, with --dvd what its DVD page shows,\n"
     "or with --catalogue what its filters and codecs page lists.\n"
     "\n"
-    "  --json          print JSON instead of the page's lines: one object per line for each file\n"
-    "                  (JSON Lines, written as each file is done), one object for --dvd and\n"
-    "                  --catalogue\n"
+    "  -of, --output-format FORMAT\n"
+    "                  print as FORMAT: text (the page's lines, the default) or json (one object\n"
+    "                  per line for each file, JSON Lines written as each file is done; one\n"
+    "                  object for --dvd and --catalogue)\n"
+    "  --json          the same as -of json\n"
     "  -j, --jobs N    analyse N files at a time, 1 to 256 (default: one per core)\n"
     "  --include GLOB  in folders, analyse only files whose name matches GLOB; repeatable\n"
     "  --exclude GLOB  in folders, skip files whose name matches GLOB; repeatable, wins over\n"
@@ -64,7 +66,8 @@ std::optional<unsigned> ParseJobs(const std::string& text) {
     return value;
 }
 
-// An option that takes a value: "--name VALUE" or "--name=VALUE" (and "-j N" or "-jN").
+// An option that takes a value: "--name VALUE" or "--name=VALUE", and a short name's "-j N" or
+// "-jN" (one letter) or "-of FORMAT" or "-of=FORMAT" (longer).
 class ValueOption {
 public:
     ValueOption(int argc, char** argv, int& i) : argc_(argc), argv_(argv), i_(i) {}
@@ -82,8 +85,9 @@ public:
             value_ = argument.substr(name.size() + 1);
             return true;
         }
-        if (!shortName.empty() && argument.size() > shortName.size() && argument.rfind(shortName, 0) == 0) {
-            value_ = argument.substr(shortName.size());
+        const std::string attached = shortName.size() == 2 ? shortName : shortName + "=";
+        if (!shortName.empty() && argument.rfind(attached, 0) == 0) {
+            value_ = argument.substr(attached.size());
             return true;
         }
         return false;
@@ -120,9 +124,15 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
         } else if (argument == "--catalogue") {
             catalogue = true;
         } else if (argument == "--json") {
-            options.json = true;
+            options.writer = FindWriter("json");
         } else if (argument == "--no-progress") {
             options.progress = false;
+        } else if (value.Matches(argument, "--output-format", "-of")) {
+            if (!value.Missing().empty()) return UsageError("option '--output-format' needs a FORMAT");
+            options.writer = FindWriter(value.Value());
+            if (!options.writer)
+                return UsageError("unknown output format '" + value.Value() + "' (formats: " + WriterNames() +
+                                  ")");
         } else if (value.Matches(argument, "--dvd")) {
             if (!value.Missing().empty()) return UsageError("option '--dvd' needs a PATH");
             volumes.push_back(value.Value());

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/lumora_info/writer.h"
+
 enum class InfoMode { Files, Dvd, Catalogue };
 
 struct InfoOptions {
     InfoMode mode = InfoMode::Files;
-    std::vector<std::string> paths;  // the files and folders, or the one volume
-    bool json = false;
+    std::vector<std::string> paths;           // the files and folders, or the one volume
+    const Writer* writer = &DefaultWriter();  // -of FORMAT
     bool progress = true;
     unsigned jobs = 0;  // 0: one per core
     std::vector<std::string> include;

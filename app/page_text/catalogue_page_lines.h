@@ -8,6 +8,7 @@ class TKxLumora;
 
 struct CatalogueList {
     std::string label;               // the caption of the list's label on the page
+    std::string key;                 // lumora_info's JSON name of the list: "video_codecs" …
     std::vector<std::string> items;  // in the order the drop-down list shows them
 };
 
@@ -15,4 +16,5 @@ struct CatalogueList {
 std::vector<CatalogueList> CataloguePageLists(const TKxLumora& lumora);
 
 // Each list's label on a line of its own, then its items, one per line, indented by two spaces.
+std::vector<std::string> CataloguePageLines(const std::vector<CatalogueList>& lists);
 std::vector<std::string> CataloguePageLines(const TKxLumora& lumora);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package of a build holds exactly what the install rules install, under /usr, and
-# depends on the libraries its programs and modules load.
-#   deb_package_test.sh BUILD_DIR
+# depends on the libraries its programs and modules load. With --lintian (a hardened build) and
+# lintian installed, lintian finds no error and no warning in it.
+#   deb_package_test.sh BUILD_DIR [--lintian]
 set -euo pipefail
 build=$1
+with_lintian=${2:-}
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 77; }
 done
@@ -24,4 +26,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libavformat libavcodec libavfilter libdvdread libasound2 libpulse0 libqt6widgets6 qt6-qpa-plugins; do
   grep -q "$library" <<<"$depends" || { echo "Depends lacks $library: $depends"; exit 1; }
 done
-echo "ok: $(basename "$deb"), $(wc -l <"$work/packaged") files"
+
+checked="not checked by lintian"
+if [ "$with_lintian" = --lintian ] && command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+    { grep -v "root privileges" "$work/lintian.log"; echo "lintian finds errors or warnings"; exit 1; }
+  checked="no error or warning from lintian"
+fi
+echo "ok: $(basename "$deb"), $(wc -l <"$work/packaged") files, $checked"

@@ -16,6 +16,7 @@ TEST(LumoraInfoCatalogueJson, HoldsTheTextsListsEntrySplitIntoNameAndLongName) {
     const ProgramRun run = RunLumoraInfo("--catalogue --json");
     ASSERT_EQ(text.status, 0);
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(RunLumoraInfo("--catalogue -of json").out == run.out) << "-of json is --json";
     const json catalogue = json::parse(run.out);
     EXPECT_EQ(catalogue.at("lumora_json"), 1);
     EXPECT_EQ(catalogue.at("ok"), true);

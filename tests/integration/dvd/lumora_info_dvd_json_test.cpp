@@ -51,6 +51,7 @@ TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
     const ProgramRun run = RunLumoraInfo("--json --dvd " + ShellQuote(volume.string()));
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one object on one line";
+    EXPECT_EQ(RunLumoraInfo("-of json --dvd " + ShellQuote(volume.string())).out, run.out);
     const json dvd = json::parse(run.out);
     EXPECT_EQ(dvd.at("lumora_json"), 1);
     EXPECT_EQ(dvd.at("path"), volume.string());
