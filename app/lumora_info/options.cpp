@@ -17,10 +17,12 @@ constexpr char kUsage[] =
     "or with --catalogue what its filters and codecs page lists.\n"
     "\n"
     "  -of, --output-format FORMAT\n"
-    "                  print as FORMAT: text (the page's lines, the default) or json (one object\n"
+    "                  print as FORMAT: text (the page's lines, the default), json (one object\n"
     "                  per line for each file, JSON Lines written as each file is done; one\n"
-    "                  object for --dvd and --catalogue)\n"
+    "                  object for --dvd and --catalogue) or full (every fact of each file: its\n"
+    "                  container, streams, chapters and tags, in sections)\n"
     "  --json          the same as -of json\n"
+    "  --full          the same as -of full\n"
     "  -j, --jobs N    analyse N files at a time, 1 to 256 (default: one per core)\n"
     "  --include GLOB  in folders, analyse only files whose name matches GLOB; repeatable\n"
     "  --exclude GLOB  in folders, skip files whose name matches GLOB; repeatable, wins over\n"
@@ -123,8 +125,8 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
             return Print(std::string("lumora_info ") + LUMORA_VERSION + "\n");
         } else if (argument == "--catalogue") {
             catalogue = true;
-        } else if (argument == "--json") {
-            options.writer = FindWriter("json");
+        } else if (argument == "--json" || argument == "--full") {
+            options.writer = FindWriter(argument.substr(2));
         } else if (argument == "--no-progress") {
             options.progress = false;
         } else if (value.Matches(argument, "--output-format", "-of")) {

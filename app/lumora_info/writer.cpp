@@ -1,5 +1,6 @@
 #include "app/lumora_info/writer.h"
 
+#include "app/lumora_info/full_writer.h"
 #include "app/lumora_info/json_writer.h"
 #include "app/lumora_info/text_writer.h"
 
@@ -8,6 +9,7 @@ namespace {
 constexpr Writer kWriters[] = {
     {"text", TextFileHeader, TextFile, TextDvd, TextCatalogue, TextFailure},
     {"json", JsonFileHeader, JsonFile, JsonDvd, JsonCatalogue, JsonFailure},
+    {"full", TextFileHeader, FullFile, TextDvd, TextCatalogue, TextFailure},
 };
 
 }  // namespace

@@ -25,5 +25,5 @@ const Writer& DefaultWriter();
 // The row of that name; null when there is none.
 const Writer* FindWriter(std::string_view name);
 
-// The names in the table's order: "text, json".
+// The names in the table's order: "text, json, full".
 std::string WriterNames();

@@ -78,6 +78,12 @@ private:
     std::vector<ReportLine> lines_;
 };
 
+// "opus — Opus (Opus Interactive Audio Codec)", as the catalogue names codecs.
+std::string NameAndLongName(const std::string& name, const std::string& longName) {
+    if (name.empty() || longName.empty()) return name + longName;
+    return name + " — " + longName;
+}
+
 std::string Ratio(const std::optional<MediaRatio>& ratio) {
     return ratio ? std::to_string(ratio->num) + ":" + std::to_string(ratio->den) : std::string();
 }
@@ -196,9 +202,7 @@ const char* SectionName(MediaStreamKind kind) {
 ReportSection StreamSection(const std::string& separator, const DetailsStream& stream) {
     Lines lines(separator);
     lines.Add("Формат", stream.format);
-    std::string codec = stream.codec;
-    if (!stream.codecLong.empty()) codec += codec.empty() ? stream.codecLong : " (" + stream.codecLong + ")";
-    lines.Add("Кодек", codec);
+    lines.Add("Кодек", NameAndLongName(stream.codec, stream.codecLong));
     lines.Add("Код кодека", stream.codecTag);
     lines.Add("Профиль", ProfileAndLevel(stream.codec, stream.profile, stream.level));
     std::string language = stream.language;

@@ -1,0 +1,9 @@
+// The full format: every fact of each file as the report of sections (-of full, --full).
+#pragma once
+
+#include <string>
+
+#include "app/lumora_info/records.h"
+
+// The file's report; a failed file as the text format writes it.
+std::string FullFile(const FileRecord& record);
