@@ -35,7 +35,8 @@ std::string LevelNotation(std::string_view codec, std::optional<int> level) {
     const int value = *level;
     if (codec == "h264") {
         if (value == 0) return {};
-        return value == 9 ? "1b" : Decimal(value / 10, value % 10);
+        if (value == 9) return "1b";
+        return value % 10 == 0 ? std::to_string(value / 10) : Decimal(value / 10, value % 10);
     }
     if (codec == "hevc") {  // general_level_idc is 30 × the level
         if (value == 0 || value % 3 != 0) return {};

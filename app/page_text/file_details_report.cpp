@@ -230,10 +230,7 @@ ReportSection GeneralSection(const TKxLumora& lumora, const FileDetails& details
     lines.Add("Файл", lumora.FileName());
     lines.Add("Размер файла", details.size, " байт");
     lines.Add("Контейнер", lumora.FileFormat());
-    std::string format = details.formatLongName;
-    if (!details.formatName.empty())
-        format += format.empty() ? details.formatName : " (" + details.formatName + ")";
-    lines.Add("Формат", format);
+    lines.Add("Формат", NameAndLongName(details.formatName, details.formatLongName));
     lines.Add("Бренд", details.brand);
     std::string duration = details.duration ? lines.ClockText(*details.duration) : std::string();
     if (!duration.empty() && details.durationEstimated) duration += " (оценка по битрейту)";

@@ -9,7 +9,9 @@ extern "C" {
 namespace lumora::ffmpeg {
 namespace {
 
+// Nothing for a layout that is only a number of channels.
 std::string LayoutDescription(const AVChannelLayout& layout) {
+    if (layout.order == AV_CHANNEL_ORDER_UNSPEC) return {};
     char text[256] = {};
     return av_channel_layout_describe(&layout, text, sizeof text) > 0 ? text : "";
 }

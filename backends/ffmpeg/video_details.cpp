@@ -41,7 +41,27 @@ std::optional<int> CodePoint(int value, bool zeroMeansSomething) {
     return value;
 }
 
-std::optional<MediaFieldOrder> FieldOrderOf(AVFieldOrder order) {
+// Codecs that code whole pictures only.
+bool CodesFramesOnly(AVCodecID codec) {
+    switch (codec) {
+        case AV_CODEC_ID_MPEG1VIDEO:
+        case AV_CODEC_ID_MSMPEG4V1:
+        case AV_CODEC_ID_MSMPEG4V2:
+        case AV_CODEC_ID_MSMPEG4V3:
+        case AV_CODEC_ID_WMV1:
+        case AV_CODEC_ID_WMV2:
+        case AV_CODEC_ID_H263:
+        case AV_CODEC_ID_FLV1:
+        case AV_CODEC_ID_VP8:
+        case AV_CODEC_ID_VP9:
+        case AV_CODEC_ID_AV1:
+        case AV_CODEC_ID_THEORA: return true;
+        default: return false;
+    }
+}
+
+std::optional<MediaFieldOrder> FieldOrderOf(AVFieldOrder order, AVCodecID codec) {
+    if (order == AV_FIELD_UNKNOWN && CodesFramesOnly(codec)) return MediaFieldOrder::Progressive;
     switch (order) {
         case AV_FIELD_PROGRESSIVE: return MediaFieldOrder::Progressive;
         case AV_FIELD_TT: return MediaFieldOrder::TopFirst;
@@ -140,7 +160,7 @@ MediaVideoDetails ReadVideoDetails(AVFormatContext& format, AVStream& stream) {
     video.frameRateMode = ModeFromIndex(stream);
     ReadPixels(codec, video);
     ReadColour(codec, video);
-    video.fieldOrder = FieldOrderOf(codec.field_order);
+    video.fieldOrder = FieldOrderOf(codec.field_order, codec.codec_id);
     ReadSideData(stream, video);
     return video;
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "platform/com.h"
 #include "platform/com_object.h"
 #include "platform/media_det.h"
+#include "platform/media_details.h"
 #include "platform/media_uuids.h"
 
 namespace lumora::testing {
@@ -37,6 +39,7 @@ struct FakeMediaScript {
     HRESULT countResult = S_OK;
     int countOverride = -1;  // reported instead of streams.size() when not -1
     std::vector<FakeStream> streams;
+    std::optional<MediaDetails> details;  // what GetDetails gives; E_INVALIDARG without
     std::function<void()> onOpen;  // called as put_Filename is
 
     // What happened, for the test to check.
@@ -56,7 +59,7 @@ private:
     FakeMediaScript& script_;
 };
 
-class FakeMediaDetector : public ComObject<IMediaDet, IMediaDetFailure> {
+class FakeMediaDetector : public ComObject<IMediaDet, IMediaDetFailure, IMediaDetails> {
 public:
     explicit FakeMediaDetector(FakeMediaScript& script) : script_(script) { ++script_.liveDetectors; }
     ~FakeMediaDetector() override { --script_.liveDetectors; }
@@ -68,6 +71,11 @@ public:
     }
     HRESULT GetFailureDetail(std::string* detail) override {
         *detail = script_.failureDetail;
+        return S_OK;
+    }
+    HRESULT GetDetails(MediaDetails* details) override {
+        if (!script_.details) return E_INVALIDARG;
+        *details = *script_.details;
         return S_OK;
     }
     HRESULT get_OutputStreams(LONG* count) override {
@@ -189,9 +197,12 @@ inline FakeStream Mpeg1Stream(LONG width, LONG height, DWORD compression, DWORD 
     return stream;
 }
 
-inline FakeStream Mpeg2Stream(LONG width, LONG height, DWORD compression, DWORD bitRate = 0) {
+inline FakeStream Mpeg2Stream(LONG width, LONG height, DWORD compression, DWORD bitRate = 0, DWORD aspectX = 0,
+                              DWORD aspectY = 0) {
     MPEG2VIDEOINFO info{};
     info.hdr.dwBitRate = bitRate;
+    info.hdr.dwPictAspectRatioX = aspectX;
+    info.hdr.dwPictAspectRatioY = aspectY;
     info.hdr.bmiHeader = Bitmap(width, height, compression);
     FakeStream stream;
     stream.subtype = MEDIASUBTYPE_MPEG2_VIDEO;

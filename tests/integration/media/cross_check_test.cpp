@@ -39,12 +39,6 @@ double ExpectedFrameRate(const ProbeFacts& probe, int index) {
     return ProbeFacts::Number(probe.Stream(index, "r_frame_rate"));
 }
 
-}  // namespace
-
-void PrintTo(const Sample& sample, std::ostream* out) { *out << sample.name; }
-
-namespace {
-
 class CrossCheck : public ::testing::TestWithParam<Sample> {
 protected:
     void SetUp() override { CoInitialize(nullptr); }
@@ -105,12 +99,7 @@ TEST_P(CrossCheck, AgreesWithFfprobe) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, CrossCheck, ::testing::ValuesIn(AllSamples()),
-                         [](const ::testing::TestParamInfo<Sample>& info) {
-                             std::string name;
-                             for (char c : info.param.name)
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         [](const ::testing::TestParamInfo<Sample>& info) { return TestNameOf(info.param); });
 
 }  // namespace
 }  // namespace lumora::testing

@@ -121,10 +121,13 @@ TEST_F(KnownFile, MpegProgramStreams) {
     EXPECT_EQ(lumora.VideoSubType(), "MPEG2 VIDEO");
     EXPECT_EQ(lumora.Video().Codec, "mpg2");
     EXPECT_EQ(lumora.Video().FourCC, "") << "MPEG blocks name the codec only";
-    EXPECT_EQ(lumora.Video().AspectRatio, "1.25");
+    EXPECT_EQ(lumora.Video().AspectRatio, "5:4") << "the header's aspect: square pixels";
     ASSERT_EQ(lumora.AudioStreamCount(), 1);
     EXPECT_EQ(lumora.GetAudioStream(0).Codec, "MPEG-1 layer 1, 2");
     EXPECT_EQ(lumora.AudioSubType(), "MPEG1AudioPayload");
+
+    ANALYSE("interlaced.mpg");
+    EXPECT_EQ(lumora.Video().AspectRatio, "16:9") << "a DVD's wide picture, not 720 ÷ 576";
 
     ANALYSE("mpeg1_system.mpg");
     EXPECT_EQ(lumora.VideoSubType(), "MPEG1Payload");
@@ -151,8 +154,12 @@ TEST_F(KnownFile, CoverArtIsNoVideo) {
 }
 
 TEST_F(KnownFile, CodecsWithoutRiffCodesStillGetACode) {
-    ANALYSE("hevc.mp4");
-    EXPECT_EQ(lumora.Video().FourCC, "hev1") << "the QuickTime code";
+    // MP4 and QuickTime files keep the code they store, as AVI files do.
+    for (const auto& [file, fourcc] :
+         {std::pair{"hevc.mp4", "hev1"}, {"rotated.mp4", "hvc1"}, {"h264_aac.mp4", "avc1"}}) {
+        ANALYSE(file);
+        EXPECT_EQ(lumora.Video().FourCC, fourcc) << file;
+    }
     ANALYSE("vp9_opus.webm");
     EXPECT_EQ(lumora.Video().FourCC, "VP90");
     ASSERT_EQ(lumora.AudioStreamCount(), 1);

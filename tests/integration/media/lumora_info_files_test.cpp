@@ -118,15 +118,18 @@ TEST_F(LumoraInfoTree, OneThreadAndFourGiveTheSameBytes) {
 
 TEST_F(LumoraInfoTree, EverySpellingOfTheOutputFormatGivesTheSameBytes) {
     const std::string files = " " + ShellQuote(Root()) + " /nonexistent.avi";
-    for (const auto& [form, same] :
-         {std::pair{"-of json", "--json"}, {"--output-format=json", "--json"}, {"--json -of=text", "-j 1"}}) {
+    for (const auto& [form, same] : {std::pair{"-of json", "--json"},
+                                     {"--output-format=json", "--json"},
+                                     {"--json -of=text", "-j 1"},
+                                     {"-of full", "--full"}}) {
         const ProgramRun run = Info(form + files), expected = Info(same + files);
         EXPECT_EQ(run.out + run.err, expected.out + expected.err) << form;
     }
     const ProgramRun unknown = RunLumoraInfo("-of xml /nonexistent.avi");
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err,
-              "lumora_info: unknown output format 'xml' (formats: text, json)\nTry 'lumora_info --help'.\n");
+    EXPECT_EQ(
+        unknown.err,
+        "lumora_info: unknown output format 'xml' (formats: text, json, full)\nTry 'lumora_info --help'.\n");
 }
 
 TEST(LumoraInfoFiles, JobsOutOfRangeAreUsageErrors) {

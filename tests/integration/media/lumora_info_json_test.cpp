@@ -114,7 +114,7 @@ TEST(LumoraInfoJson, AFailedFileIsAnObjectWithEveryField) {
         "error": "not found", "reason": "No such file or directory", "container": null,
         "types": {"video": {"major": null, "sub": null}, "audio": {"major": null, "sub": null},
                   "other": {"major": null, "sub": null}},
-        "video": null, "audio": []})"));
+        "video": null, "audio": [], "details": null})"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Sample media made once per test run with the ffmpeg tool.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ struct Sample {
     std::string from = {};
     std::string to = {};
 };
+
+// The sample's name in test output, and as a test's name (letters and digits only).
+void PrintTo(const Sample& sample, std::ostream* out);
+std::string TestNameOf(const Sample& sample);
 
 // Every sample the integration tests use.
 const std::vector<Sample>& AllSamples();

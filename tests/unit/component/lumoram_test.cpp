@@ -39,8 +39,13 @@ TEST_F(ComponentFileInfo, EachFileStartsFromEmptyResults) {
     video.rate = 25;
     video.length = 3;
     script.streams = {video, WaveStream(1, 2, 44100, 16), WaveStream(1, 2, 44100, 16)};
+    script.details = MediaDetails{};
+    script.details->streams.push_back({});
+    script.details->streams[0].language = "fre";
     Analyse("first.avi");
     ASSERT_EQ(lumora.AudioStreamCount(), 2);
+    ASSERT_TRUE(lumora.Details());
+    EXPECT_EQ(lumora.Details()->streams.at(0).languageName, "French") << "named by the DVD's names";
 
     script.streams = {WaveStream(0x55, 2, 44100, 0)};
     Analyse("second.wav");
@@ -52,6 +57,11 @@ TEST_F(ComponentFileInfo, EachFileStartsFromEmptyResults) {
     EXPECT_EQ(lumora.FileFormat(), "") << "WAV is no listed container";
     EXPECT_EQ(lumora.VideoMajorType(), "");
     EXPECT_EQ(lumora.VideoSubType(), "");
+    EXPECT_EQ(lumora.Details()->streams.at(0).languageName, "French");
+
+    script.openResult = E_FAIL;
+    Analyse("third.avi");
+    EXPECT_FALSE(lumora.Details()) << "a file that was not opened has no details";
 
     lumora.SetFileName((dir.Path() / "missing.avi").string());
     lumora.ReadFileInfo();

@@ -178,7 +178,7 @@ TEST_F(Analysis, RatioClassNamesCommonShapesAndWritesOthersAsNumbers) {
 }
 
 TEST_F(Analysis, ZeroPictureHeightNamesNoShapeAndTheAnalysisGoesOn) {
-    for (FakeStream first : {VideoInfoStream(640, 0, 0), Mpeg1Stream(640, 0, 0), Mpeg2Stream(640, 0, 0)}) {
+    for (FakeStream first : {VideoInfoStream(640, 0, 0), Mpeg1Stream(640, 0, 0)}) {
         script.streams = {first, WaveStream(1, 2, 44100, 16)};
         Analyse();
         EXPECT_EQ(results.Video.AspectRatio, "");
@@ -207,6 +207,15 @@ TEST_F(Analysis, VideoInfo2TakesTheHeadersOwnAspect) {
     script.streams = {VideoInfo2Stream(720, 576, 0, 0xFFFFFFFF, 3)};
     Analyse();
     EXPECT_EQ(results.Video.AspectRatio, "4294967295:3") << "written unsigned";
+
+    // An MPEG2VIDEOINFO starts with a VIDEOINFOHEADER2: a 16:9 DVD picture is no "1.25".
+    script.streams = {Mpeg2Stream(720, 576, 0, 0, 16, 9)};
+    Analyse();
+    EXPECT_EQ(results.Video.AspectRatio, "16:9");
+    EXPECT_EQ(results.Video.AspectX, 16);
+    script.streams = {Mpeg2Stream(640, 0, 0)};
+    Analyse();
+    EXPECT_EQ(results.Video.AspectRatio, "0:0") << "the header's, even when empty";
 }
 
 TEST_F(Analysis, MpegFormatsNameTheCompressionAsCodecAndLeaveFourCC) {
@@ -227,7 +236,7 @@ TEST_F(Analysis, TwoVideoStreamsOverwriteFieldByField) {
     FakeStream first = VideoInfoStream(640, 480, MakeFourCC('D', 'I', 'V', '3'), 100);
     first.rate = 25;
     first.length = 10;
-    FakeStream second = Mpeg2Stream(1920, 1080, MakeFourCC('m', 'p', 'g', '2'), 200);
+    FakeStream second = Mpeg2Stream(1920, 1080, MakeFourCC('m', 'p', 'g', '2'), 200, 16, 9);
     second.rate = 50;
     second.lengthResult = E_FAIL;
     script.streams = {first, second};
