@@ -40,4 +40,9 @@ make mp3_cover.mp3 $tone -f lavfi -i color=c=red:size=16x16:duration=0.2 -map 0 
   -c:a libmp3lame -b:a 32k -c:v mjpeg -frames:v 1 -disposition:v:0 attached_pic
 make flac.flac $tone -c:a flac
 make aiff.aiff $tone -c:a pcm_s16be
+# The first frames' reading: HDR10 SEI messages, AV1 metadata, an H.264 sequence that allows fields.
+make mkv_hevc_hdr10.mkv $picture -c:v libx265 -preset ultrafast -pix_fmt yuv420p10le -x265-params \
+  "log-level=none:hdr10=1:master-display=G(13250,34500)B(7500,3000)R(34000,16000)WP(15635,16450)L(10000000,1):max-cll=1000,400"
+make mkv_av1_pq.mkv $picture -c:v libaom-av1 -cpu-used 8 -usage realtime -pix_fmt yuv420p10le -color_trc smpte2084
+make mkv_h264_mbaff.mkv $picture -vf setfield=tff -c:v libx264 -preset ultrafast -flags +ildct+ilme
 ls -l "$out"

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/lumora_info/file_details_json.h"
+#include "app/page_text/file_details_report.h"
 #include "app/page_text/file_page_lines.h"
 #include "backends/ffmpeg/media_detector.h"
 #include "component/lumoram.h"
@@ -50,5 +52,9 @@ void RunMediaFileInput(const uint8_t* data, size_t size) {
     lumora.SetFileName(file.Hold(data, size));
     lumora.ReadFileInfo();
     const std::vector<std::string> lines = FilePageLines(lumora);
+    const std::string report = ReportText(FileDetailsReport(lumora));
+    const std::string json = lumora.Details() ? JsonLine(FileDetailsJson(*lumora.Details())) : std::string();
     (void)lines;
+    (void)report;
+    (void)json;
 }

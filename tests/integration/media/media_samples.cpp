@@ -88,7 +88,8 @@ std::filesystem::path Folder() {
 }
 
 std::string CachedName(const Sample& sample) {
-    const size_t hash = std::hash<std::string>{}(sample.arguments + '\n' + sample.from + '\n' + sample.to);
+    const size_t hash = std::hash<std::string>{}(sample.arguments + '\n' + sample.from + '\n' + sample.to +
+                                                 (sample.input.empty() ? "" : '\n' + sample.input));
     char prefix[24];
     std::snprintf(prefix, sizeof prefix, "%016zx-", hash);
     return prefix + sample.name;
@@ -150,18 +151,17 @@ const std::vector<Sample>& AllSamples() {
          kPicture + "1280x720 " + kTone + "48000 " + kTone + "48000 " + DataInput("srt", kSubRip) +
              DataInput("ffmetadata", kHolidayMetadata) +
              "-map 0 -map 1 -map 2 -map 3 -map_metadata 4 -map_chapters 4 -c:v libx264 -preset veryfast "
-             "-pix_fmt yuv420p -color_primaries bt709 -color_trc bt709 -colorspace bt709 -c:a:0 ac3 -ac:a:0 "
-             "6 "
-             "-c:a:1 libopus -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:0 title=Surround "
+             "-pix_fmt yuv420p -color_primaries bt709 -color_trc bt709 -colorspace bt709 "
+             "-c:a:0 ac3 -ac:a:0 6 -c:a:1 libopus -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:0 "
+             "title=Surround "
              "-metadata:s:a:1 language=rus -metadata:s:s:0 language=fre -disposition:s:0 forced"},
         {"tracks.mkv",
          kPicture + "320x240 " + kTone + "48000 " + DataInput("ass", kAss) + DataInput("webvtt", kWebVtt) +
-             "-map 0 -map 1 -map 1 -map 2 -map 3 -vf setfield=tff -c:v libx264 -preset veryfast -flags "
-             "+ildct+ilme "
-             "-c:a:0 eac3 -ac:a:0 6 -c:a:1 flac -ac:a:1 8 -sample_fmt:a:1 s32 -c:s:0 ass -c:s:1 webvtt "
-             "-disposition:a:0 default+comment -disposition:a:1 visual_impaired -disposition:s:0 "
-             "hearing_impaired "
-             "-metadata:s:a:1 language=ger -metadata:s:s:1 language=spa -attach " LUMORA_INFO_MAN_PAGE
+             "-map 0 -map 1 -map 1 -map 2 -map 3 -vf setfield=tff -c:v libx264 -preset veryfast "
+             "-flags +ildct+ilme -c:a:0 eac3 -ac:a:0 6 -c:a:1 flac -ac:a:1 8 -sample_fmt:a:1 s32 "
+             "-c:s:0 ass -c:s:1 webvtt -disposition:a:0 default+comment -disposition:a:1 visual_impaired "
+             "-disposition:s:0 hearing_impaired -metadata:s:a:1 language=ger -metadata:s:s:1 language=spa "
+             "-attach " LUMORA_INFO_MAN_PAGE
              " -metadata:s:t filename=font.ttf -metadata:s:t mimetype=application/x-truetype-font"},
         {"hdr10.mkv", kPicture + "320x240 " + kHdr10},
         {"hlg_av1.mkv", kPicture + "160x120 -c:v libaom-av1 -cpu-used 8 -usage realtime -pix_fmt yuv420p10le "
@@ -180,23 +180,32 @@ const std::vector<Sample>& AllSamples() {
     return samples;
 }
 
+std::string MadeSample(const Sample& sample) {
+    const std::filesystem::path target = Folder() / CachedName(sample);
+    if (std::filesystem::exists(target)) return target.string();
+    // Made under a name of this process's own, then renamed: parallel test processes never see
+    // half a file.
+    const std::string partial =
+        (Folder() / (std::to_string(::getpid()) + ".partial" + target.extension().string())).string();
+    std::string arguments = sample.arguments;
+    if (const size_t at = arguments.find("{input}"); at != std::string::npos) {
+        std::ofstream(partial + ".input", std::ios::binary) << sample.input;
+        arguments.replace(at, 7, ShellQuote(partial + ".input"));
+    }
+    const bool made = HaveTool("ffmpeg") && MakeMedia(partial, arguments);
+    std::filesystem::remove(partial + ".input");
+    if (!made) return {};
+    if (!sample.from.empty()) ReplaceInHeaders(partial, sample.from, sample.to);
+    std::filesystem::rename(partial, target);
+    return target.string();
+}
+
 std::string SamplePath(const std::string& name) {
     static std::map<std::string, std::string> made;
     if (const auto found = made.find(name); found != made.end()) return found->second;
     std::string& path = made[name];
-    for (const Sample& sample : AllSamples()) {
-        if (sample.name != name) continue;
-        const std::filesystem::path target = Folder() / CachedName(sample);
-        if (std::filesystem::exists(target)) return path = target.string();
-        // Made under a name of this process's own, then renamed: parallel test processes never
-        // see half a file.
-        const std::filesystem::path partial =
-            Folder() / (std::to_string(::getpid()) + ".partial" + target.extension().string());
-        if (!HaveTool("ffmpeg") || !MakeMedia(partial.string(), sample.arguments)) break;
-        if (!sample.from.empty()) ReplaceInHeaders(partial.string(), sample.from, sample.to);
-        std::filesystem::rename(partial, target);
-        path = target.string();
-    }
+    for (const Sample& sample : AllSamples())
+        if (sample.name == name) return path = MadeSample(sample);
     return path;
 }
 

@@ -14,6 +14,7 @@ struct Sample {
     // ffmpeg refuses to write.
     std::string from = {};
     std::string to = {};
+    std::string input = {};  // written to a file that "{input}" in the arguments names
 };
 
 // The sample's name in test output, and as a test's name (letters and digits only).
@@ -22,6 +23,9 @@ std::string TestNameOf(const Sample& sample);
 
 // Every sample the integration tests use.
 const std::vector<Sample>& AllSamples();
+
+// A sample made (once; kept in the build tree) with ffmpeg; empty when ffmpeg failed.
+std::string MadeSample(const Sample& sample);
 
 // Full path of a sample; made on first use. Empty when ffmpeg is missing or failed (the
 // calling test is skipped then).
