@@ -2,8 +2,11 @@
 
 #include "catalogue/kx_ds_adds_for_info.h"
 #include "mediainfo/audio_format_tag_names.h"
+#include "mediainfo/codec_notation.h"
+#include "mediainfo/colour_names.h"
 #include "mediainfo/container_names.h"
 #include "mediainfo/fourcc_descriptions.h"
+#include "mediainfo/hdr_names.h"
 #include "mediainfo/media_type_names.h"
 #include "platform/media_uuids.h"
 
@@ -134,6 +137,62 @@ TEST(CompressionName, NamesTheFourBitmapCodesAndSpellsTheRest) {
               "a\xC3\xA9"
               "bc")
         << "UTF-8 for bytes above 127";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DetailsNames, LevelsInEachCodecsNotation) {
+    const struct {
+        const char* codec;
+        std::optional<int> level;
+        const char* notation;
+    } cases[] = {
+        {"h264", 31, "3.1"},       {"h264", 30, "3"},         {"h264", 9, "1b"}, {"hevc", 153, "5.1"},
+        {"hevc", 150, "5"},        {"hevc", 93, "3.1"},       {"av1", 0, "2.0"}, {"av1", 13, "5.1"},
+        {"mpeg2video", 8, "Main"}, {"mpeg2video", 4, "High"}, {"mpeg4", 1, "1"}, {"h264", std::nullopt, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LevelNotation(c.codec, c.level), c.notation) << c.codec;
+    EXPECT_EQ(ProfileAndLevel("h264", "High", "3.1"), "High@L3.1");
+    EXPECT_EQ(ProfileAndLevel("mpeg2video", "Main", "Main"), "Main@Main");
+    EXPECT_EQ(ProfileAndLevel("aac", "HE-AACv2", ""), "HE-AACv2");
+    EXPECT_EQ(CodecTagText(0x31637661), "avc1");
+    EXPECT_EQ(CodecTagText(0x55), "0x0055");
+    EXPECT_EQ(CodecTagText(0), "");
+}
+
+TEST(DetailsNames, HdrSummaryAndMasteringPrimaries) {
+    MediaVideoDetails video;
+    EXPECT_EQ(HdrFormatName(video), "");
+    video.transferCharacteristics = 18;
+    EXPECT_EQ(HdrFormatName(video), "HLG");
+    video.transferCharacteristics = 16;
+    EXPECT_EQ(HdrFormatName(video), "HDR10");
+    video.hdr10Plus = true;
+    EXPECT_EQ(HdrFormatName(video), "HDR10+");
+    video.hdr10Plus = false;
+    video.dolbyVision = MediaDolbyVision{1, 0, 8, 6, true, false, true, 1};
+    EXPECT_EQ(HdrFormatName(video), "Dolby Vision 8.1, HDR10 compatible");
+    video.dolbyVision->profile = 5;
+    video.dolbyVision->compatibilityId = 0;
+    EXPECT_EQ(HdrFormatName(video), "Dolby Vision 5");
+
+    MediaMasteringDisplay display{MediaChromaticity{0.708, 0.292},
+                                  MediaChromaticity{0.17, 0.797},
+                                  MediaChromaticity{0.131, 0.046},
+                                  MediaChromaticity{0.3127, 0.329},
+                                  {},
+                                  {}};
+    EXPECT_EQ(MasteringPrimariesName(display), "BT.2020");
+    display.red->x = 0.7;
+    EXPECT_EQ(MasteringPrimariesName(display),
+              "R: x=0.700000 y=0.292000, G: x=0.170000 y=0.797000, B: x=0.131000 y=0.046000, "
+              "white point: x=0.312700 y=0.329000");
+    EXPECT_EQ(ChromaSubsamplingName(MediaChromaSubsampling{1, 0}), "4:2:2");
+    EXPECT_EQ(ColourRangeName(1), "Full");
+    EXPECT_EQ(MatrixCoefficientsName(0), "Identity");
 }
 
 }  // namespace

@@ -21,6 +21,16 @@ TEST(LanguageCodes, TwoLettersToTheDefaultSublanguage) {
         EXPECT_EQ(LocaleFromLanguageCode(unknown), 0u);
 }
 
+TEST(LanguageCodes, MediaFilesThreeLetterCodesInBothForms) {
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"eng", 0x0409}, {"RUS", 0x0419}, {"fre", 0x040C}, {"fra", 0x040C},
+        {"ger", 0x0407}, {"deu", 0x0407}, {"chi", 0x0804}, {"zho", 0x0804},
+        {"en", 0x0409},  {"und", 0},      {"xyz", 0},      {"\x01\x02\x03", 0},
+    };
+    for (const auto& [code, lcid] : cases)
+        EXPECT_EQ(LocaleFromIsoLanguageCode(code), lcid) << code;
+}
+
 TEST(LanguageCodes, LocalesBackToTheCurrentCode) {
     const std::pair<uint32_t, const char*> cases[] = {
         {0x0409, "en"}, {0x0809, "en"}, {0x0419, "ru"}, {0x0416, "pt"}, {0x0416 | 0x0400, "pt"},
