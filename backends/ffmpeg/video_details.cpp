@@ -11,6 +11,7 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <numeric>
 
 #include "backends/ffmpeg/side_data.h"
@@ -22,6 +23,16 @@ namespace {
 constexpr int kH273Unspecified = 2;
 constexpr int kH273Limit = 255;
 constexpr size_t kFewestSteps = 4;
+
+// An enum field as the number it holds: demuxers copy numbers from the file into them unchecked,
+// and reading such a field as its enum type is undefined beyond the enum's values.
+template <class Enum>
+int Raw(const Enum& field) {
+    static_assert(sizeof(Enum) == sizeof(int));
+    int value = 0;
+    std::memcpy(&value, &field, sizeof value);
+    return value;
+}
 
 std::optional<MediaRatio> RatioOf(AVRational value) {
     if (value.num <= 0 || value.den <= 0) return std::nullopt;
@@ -60,7 +71,7 @@ bool CodesFramesOnly(AVCodecID codec) {
     }
 }
 
-std::optional<MediaFieldOrder> FieldOrderOf(AVFieldOrder order, AVCodecID codec) {
+std::optional<MediaFieldOrder> FieldOrderOf(int order, AVCodecID codec) {
     if (order == AV_FIELD_UNKNOWN && CodesFramesOnly(codec)) return MediaFieldOrder::Progressive;
     switch (order) {
         case AV_FIELD_PROGRESSIVE: return MediaFieldOrder::Progressive;
@@ -87,14 +98,16 @@ void ReadPixels(const AVCodecParameters& codec, MediaVideoDetails& video) {
 }
 
 void ReadColour(const AVCodecParameters& codec, MediaVideoDetails& video) {
-    if (codec.color_range == AVCOL_RANGE_MPEG) video.colorRange = 0;
-    if (codec.color_range == AVCOL_RANGE_JPEG) video.colorRange = 1;
-    video.colorPrimaries = CodePoint(codec.color_primaries, false);
-    video.transferCharacteristics = CodePoint(codec.color_trc, false);
-    video.matrixCoefficients = CodePoint(codec.color_space, true);
+    const int range = Raw(codec.color_range);
+    if (range == AVCOL_RANGE_MPEG) video.colorRange = 0;
+    if (range == AVCOL_RANGE_JPEG) video.colorRange = 1;
+    video.colorPrimaries = CodePoint(Raw(codec.color_primaries), false);
+    video.transferCharacteristics = CodePoint(Raw(codec.color_trc), false);
+    video.matrixCoefficients = CodePoint(Raw(codec.color_space), true);
     // libavutil counts chroma locations from 1 ("left", H.273's type 0); 0 is unspecified.
-    if (codec.chroma_location > AVCHROMA_LOC_UNSPECIFIED && codec.chroma_location < AVCHROMA_LOC_NB)
-        video.chromaLocation = codec.chroma_location - 1;
+    if (const int location = Raw(codec.chroma_location);
+        location > AVCHROMA_LOC_UNSPECIFIED && location < AVCHROMA_LOC_NB)
+        video.chromaLocation = location - 1;
 }
 
 void ReadSideData(const AVStream& stream, MediaVideoDetails& video) {
@@ -160,7 +173,7 @@ MediaVideoDetails ReadVideoDetails(AVFormatContext& format, AVStream& stream) {
     video.frameRateMode = ModeFromIndex(stream);
     ReadPixels(codec, video);
     ReadColour(codec, video);
-    video.fieldOrder = FieldOrderOf(codec.field_order, codec.codec_id);
+    video.fieldOrder = FieldOrderOf(Raw(codec.field_order), codec.codec_id);
     ReadSideData(stream, video);
     return video;
 }
