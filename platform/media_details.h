@@ -111,7 +111,7 @@ struct MediaVideoDetails {
 
 struct MediaAudioDetails {
     int channels = 0;
-    std::string channelLayout;  // libavutil's description ("5.1(side)", "6 channels")
+    std::string channelLayout;  // libavutil's description ("5.1(side)"); empty for a bare count
     std::string channelNames;   // each channel's name ("FL FR FC LFE SL SR"); empty when unknown
     int sampleRate = 0;
     std::optional<int> bitsPerSample;  // where the source has a depth: PCM and lossless codecs

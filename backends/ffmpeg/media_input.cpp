@@ -17,7 +17,7 @@ namespace {
 constexpr int kBufferSize = 64 * 1024;
 constexpr int64_t kProbeSize = 5'000'000;        // bytes
 constexpr int64_t kAnalyzeDuration = 5'000'000;  // microseconds of media
-constexpr int kMaxStreams = 1024;  // a file with more is refused
+constexpr int kMaxStreams = 1024;                // a file with more is refused
 
 // Demuxers left out: those that open other files, sockets or name patterns (a file they
 // recognise is a container that is not allowed), and those that take any text for media (a file

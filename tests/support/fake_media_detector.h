@@ -40,7 +40,7 @@ struct FakeMediaScript {
     int countOverride = -1;  // reported instead of streams.size() when not -1
     std::vector<FakeStream> streams;
     std::optional<MediaDetails> details;  // what GetDetails gives; E_INVALIDARG without
-    std::function<void()> onOpen;  // called as put_Filename is
+    std::function<void()> onOpen;         // called as put_Filename is
 
     // What happened, for the test to check.
     std::vector<std::string> calls;
@@ -197,8 +197,8 @@ inline FakeStream Mpeg1Stream(LONG width, LONG height, DWORD compression, DWORD 
     return stream;
 }
 
-inline FakeStream Mpeg2Stream(LONG width, LONG height, DWORD compression, DWORD bitRate = 0, DWORD aspectX = 0,
-                              DWORD aspectY = 0) {
+inline FakeStream Mpeg2Stream(LONG width, LONG height, DWORD compression, DWORD bitRate = 0,
+                              DWORD aspectX = 0, DWORD aspectY = 0) {
     MPEG2VIDEOINFO info{};
     info.hdr.dwBitRate = bitRate;
     info.hdr.dwPictAspectRatioX = aspectX;
