@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "tests/integration/dvd/authored_volumes.h"
@@ -43,6 +44,31 @@ protected:
     static inline std::string imageWhy_;
 };
 
+struct ImageExtent {
+    std::string name;  // as recorded, ";1" included
+    size_t offset, size;
+};
+
+// The image's files by isoinfo's listing ("... SIZE ... [ extent flags]  NAME;1").
+std::vector<ImageExtent> Extents(const fs::path& image) {
+    const std::string listing = RunProgram("isoinfo -l -i " + ShellQuote(image.string())).out;
+    const std::regex line(R"(^-\S+\s+\d+\s+\d+\s+\d+\s+(\d+) .*\[\s*(\d+) \d+\]\s+(\S+;1)\s*$)");
+    std::vector<ImageExtent> extents;
+    std::istringstream lines(listing);
+    std::smatch m;
+    for (std::string text; std::getline(lines, text);)
+        if (std::regex_match(text, m, line))
+            extents.push_back({m[3], std::stoul(m[2]) * 2048, std::stoul(m[1])});
+    return extents;
+}
+
+size_t EndOfLastFile(const fs::path& image) {
+    size_t end = 0;
+    for (const ImageExtent& file : Extents(image))
+        end = std::max(end, file.offset + file.size);
+    return end;
+}
+
 class DvdImage : public DvdImages, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(DvdImage, ReadsAsItsFolderAndAsLsdvdSays) {
@@ -79,19 +105,35 @@ TEST_F(DvdImages, TheDiscIdHashesTheImagesDirectory) {
     const uint64_t folderId = Read(lumora, copy.Root()).DiscID;
     EXPECT_EQ(Read(lumora, image).DiscID, folderId);
     EXPECT_NE(Read(lumora, Image("pal_mixed")).DiscID, folderId) << "other times, another id";
+    WriteBytes(image, UdfOnly(ReadBytes(image)));
+    EXPECT_EQ(Read(lumora, image).DiscID, folderId) << "from the UDF listing alone";
 }
 
-// Where the image's last file ends, by isoinfo's listing ("... [ extent flags]  NAME;1").
-size_t EndOfLastFile(const fs::path& image) {
-    const std::string listing = RunProgram("isoinfo -l -i " + ShellQuote(image.string())).out;
-    const std::regex line(R"(^-\S+\s+\d+\s+\d+\s+\d+\s+(\d+) .*\[\s*(\d+) \d+\]\s+\S+;1\s*$)");
-    size_t end = 0;
-    std::istringstream lines(listing);
-    std::smatch m;
-    for (std::string text; std::getline(lines, text);)
-        if (std::regex_match(text, m, line))
-            end = std::max<size_t>(end, std::stoul(m[2]) * 2048 + std::stoul(m[1]));
-    return end;
+// Made UDF-only, an image reads as its folder, gets an id of its own, and is no volume when cut at
+// any sector of its IFO and BUP files or anywhere before the end of its last file.
+TEST_F(DvdImages, AUdfOnlyImageIsReadByItsUdfListing) {
+    const TempDir dir;
+    const fs::path pal = dir.Path() / "pal.iso", ntsc = dir.Path() / "ntsc.iso", cut = dir.Path() / "cut.iso";
+    const std::vector<uint8_t> whole = UdfOnly(ReadBytes(Image("pal_mixed")));
+    WriteBytes(pal, whole);
+    WriteBytes(ntsc, UdfOnly(ReadBytes(Image("ntsc_mixed"))));
+    EXPECT_EQ(InfoDvd(pal).out, InfoDvd(Volume("pal_mixed")).out);
+    TKxLumora lumora;
+    const uint64_t id = Read(lumora, pal).DiscID;
+    EXPECT_NE(Read(lumora, ntsc).DiscID, id);
+    EXPECT_NE(id, ~uint64_t{0});
+    std::set<size_t> lengths = {40000, 200 * 2048, EndOfLastFile(Image("pal_mixed")) - 1};
+    for (const ImageExtent& file : Extents(Image("pal_mixed")))
+        for (size_t at = file.offset; at < file.offset + file.size && !file.name.ends_with(".VOB;1");
+             at += 2048)
+            lengths.insert(at);
+    ASSERT_GT(lengths.size(), 40u);
+    for (const size_t length : lengths) {
+        WriteBytes(cut, std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<long>(length)));
+        Read(lumora, cut);
+        EXPECT_FALSE(lumora.DVDVolumeRead()) << "cut to " << length;
+    }
+    ExpectNoVolume(cut);
 }
 
 TEST_F(DvdImages, WhatIsNoDvdImageIsNoVolume) {

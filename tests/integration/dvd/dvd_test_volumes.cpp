@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -123,6 +124,18 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
     for (size_t i = 0; i < size; ++i)
         value = value << 8 | bytes.at(offset + i);
     return value;
+}
+
+std::vector<uint8_t> UdfOnly(std::vector<uint8_t> image) {
+    constexpr size_t kSector = 2048;
+    std::vector<uint8_t> udf;
+    size_t sector = 16;
+    for (; (sector + 1) * kSector <= image.size() && image[sector * kSector + 1] != 0; ++sector)
+        if (std::memcmp(&image[sector * kSector + 1], "CD001", 5) != 0)
+            udf.insert(udf.end(), image.begin() + sector * kSector, image.begin() + (sector + 1) * kSector);
+    std::fill(image.begin() + 16 * kSector, image.begin() + sector * kSector, 0);
+    std::copy(udf.begin(), udf.end(), image.begin() + 16 * kSector);
+    return image;
 }
 
 VolumeCopy::VolumeCopy(const fs::path& volume, const std::string& name) : root_(base_.Path() / name) {
