@@ -1,8 +1,17 @@
 #include "backends/dvdread/private_folder.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <array>
+#include <atomic>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <mutex>
 #include <string>
 #include <system_error>
 
@@ -11,6 +20,77 @@ namespace lumora::dvdread {
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The folders that exist, for the signal handler: only what a handler may touch (atomics and
+// fixed buffers). A slot is claimed, then its path written, then published.
+struct Slot {
+    enum State : int { kFree, kClaimed, kPublished };
+    std::atomic<int> state{kFree};
+    char path[PATH_MAX];
+};
+std::array<Slot, 8> slots;
+
+// Empties the folder (it holds files and links only) and removes it, with async-signal-safe calls.
+void RemoveFolderInHandler(const char* path) {
+    const int folder = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        alignas(8) char entries[4096];
+        for (;;) {
+            const long got = ::syscall(SYS_getdents64, folder, entries, sizeof entries);
+            if (got <= 0) break;
+            for (long at = 0; at < got;) {
+                const auto* entry = reinterpret_cast<const dirent64*>(entries + at);
+                if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                    ::unlinkat(folder, entry->d_name, 0);
+                at += entry->d_reclen;
+            }
+        }
+        ::close(folder);
+    }
+    ::rmdir(path);
+}
+
+void RemoveFoldersAndEnd(int signal) {
+    for (Slot& slot : slots)
+        if (slot.state.load(std::memory_order_acquire) == Slot::kPublished) RemoveFolderInHandler(slot.path);
+    // SA_RESETHAND put the default action back: the signal ends the process once this returns.
+    ::raise(signal);
+}
+
+void InstallHandlers() {
+    for (const int signal : kEndingSignals) {
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) ||
+            current.sa_handler != SIG_DFL)
+            continue;  // ignored, or handled by the program: its choice stands
+        struct sigaction removing {};
+        removing.sa_handler = &RemoveFoldersAndEnd;
+        sigfillset(&removing.sa_mask);
+        removing.sa_flags = SA_RESETHAND;
+        ::sigaction(signal, &removing, nullptr);
+    }
+}
+
+// The ending signals held back on this thread while a folder is made or removed, so that none
+// comes between the folder and its slot.
+class EndingSignalsHeld {
+public:
+    EndingSignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : kEndingSignals)
+            sigaddset(&held, signal);
+        ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~EndingSignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+    EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
 
 fs::path Base() {
     std::error_code error;
@@ -25,14 +105,33 @@ fs::path Base() {
 }  // namespace
 
 PrivateFolder::PrivateFolder() {
+    static std::once_flag installed;
+    std::call_once(installed, InstallHandlers);
     std::string pattern = (Base() / "lumora-dvd-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) path_ = pattern;
+    const EndingSignalsHeld held;
+    for (int i = 0; i < static_cast<int>(slots.size()) && slot_ < 0; ++i) {
+        int expected = Slot::kFree;
+        if (slots[i].state.compare_exchange_strong(expected, Slot::kClaimed)) slot_ = i;
+    }
+    if (!::mkdtemp(pattern.data())) {
+        if (slot_ >= 0) slots[slot_].state.store(Slot::kFree);
+        slot_ = -1;
+        return;
+    }
+    path_ = pattern;
+    if (slot_ >= 0 && pattern.size() < sizeof slots[slot_].path) {
+        std::memcpy(slots[slot_].path, pattern.c_str(), pattern.size() + 1);
+        slots[slot_].state.store(Slot::kPublished, std::memory_order_release);
+    }
 }
 
 PrivateFolder::~PrivateFolder() {
-    if (path_.empty()) return;
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    const EndingSignalsHeld held;
+    if (!path_.empty()) {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    if (slot_ >= 0) slots[slot_].state.store(Slot::kFree, std::memory_order_release);
 }
 
 }  // namespace lumora::dvdread

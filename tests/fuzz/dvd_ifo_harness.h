@@ -13,3 +13,8 @@ void RunDvdIfoInput(const uint8_t* data, size_t size);
 // The backend's reading in this process, where the fuzzer sees it: libdvdread's parsing and the
 // snapshot built from it. Crashes inside libdvdread show up here too.
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size);
+
+// Removes the volume folders that processes of the harness left when they ended without their
+// exit handlers (crashes and timeouts while fuzzing); done by the harness itself as each process
+// starts its first run and as it ends normally.
+void RemoveVolumesOfEndedRuns();

@@ -1,5 +1,7 @@
 // Replays the fuzzer's seeds and every input it once crashed on, as an ordinary test.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +31,21 @@ TEST(DvdIfoRegressions, EveryStoredInputRunsCleanly) {
         }
     EXPECT_GT(inputs, 0u);
     EXPECT_EQ(LiveHiddenOwnerWindows(), 0u);
+}
+
+// A fuzzing process that crashes or times out leaves its volume folder; the next one removes it.
+TEST(DvdIfoRegressions, AVolumeLeftByAnEndedProcessIsRemoved) {
+    const pid_t child = fork();
+    if (child == 0) {
+        RunDvdIfoInputInProcess(nullptr, 0);
+        _exit(0);  // no exit handler
+    }
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+    const std::filesystem::path left = base / ("lumora_dvd_fuzz_" + std::to_string(child));
+    ASSERT_TRUE(std::filesystem::exists(left));
+    RemoveVolumesOfEndedRuns();
+    EXPECT_FALSE(std::filesystem::exists(left));
 }
 
 }  // namespace

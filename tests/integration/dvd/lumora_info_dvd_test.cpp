@@ -3,6 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <csignal>
+#include <random>
+
 #include "tests/integration/dvd/authored_volumes.h"
 
 namespace {
@@ -61,6 +64,23 @@ TEST_F(LumoraInfoDvd, UsageErrors) {
     EXPECT_EQ(RunLumoraInfo("--dvd a file.avi").status, 2);
     const ProgramRun help = RunLumoraInfo("--help");
     EXPECT_NE(help.out.find("--dvd PATH"), std::string::npos);
+}
+
+// SIGINT, SIGTERM or SIGHUP at any moment of a reading leaves none of its private folders.
+TEST_F(LumoraInfoDvd, ASignalDuringAReadingLeavesNothingBehind) {
+    const TempDir runtime;
+    const std::string command = "exec env XDG_RUNTIME_DIR=" + ShellQuote(runtime.Path().string()) + " " +
+                                LumoraInfoCommand("--dvd " + ShellQuote(Volume("pal_mixed").string())) +
+                                " >/dev/null";
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(RunProgram(command).status, 0);
+    const auto whole =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    std::mt19937 random(20);
+    const int signals[] = {SIGINT, SIGTERM, SIGHUP};
+    for (int run = 0; run < 100; ++run)
+        RunSignalled(command, std::chrono::microseconds(random() % whole.count()), signals[run % 3]);
+    EXPECT_TRUE(fs::is_empty(runtime.Path()));
 }
 
 }  // namespace
