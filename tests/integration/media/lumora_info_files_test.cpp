@@ -158,6 +158,23 @@ TEST(LumoraInfoFiles, AFailedWriteEndsWithOneErrorLine) {
     }
 }
 
+// A reader that goes away ends lumora_info quietly as cat and grep end, whether SIGPIPE was
+// ignored when it started or not; what the reader got is whole lines.
+TEST(LumoraInfoFiles, AClosedPipeEndsItQuietly) {
+    const std::string wav = SamplePath("pcm16.wav");
+    if (wav.empty()) GTEST_SKIP() << "no sample";
+    TempDir dir;
+    for (int i = 0; i < 300; ++i)
+        fs::create_hard_link(wav, dir.Path() / ("f" + std::to_string(i) + ".wav"));
+    for (const std::string& start : {std::string(), std::string("trap '' PIPE; ")}) {
+        const ProgramRun run =
+            RunProgram("{ " + start + LumoraInfoCommand("--json -j 2 " + ShellQuote(dir.Path().string())) +
+                       "; echo \"status $?\" >&2; } | head -1");
+        EXPECT_EQ(run.err, "status 141\n") << start;
+        EXPECT_EQ(nlohmann::json::parse(run.out).at("ok"), true) << run.out;
+    }
+}
+
 TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
     const auto prefix = PermissionsHoldPrefix();
     if (!prefix)
