@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "component/lumoram.h"
 #include "mediainfo/analyse_media_file.h"
 #include "platform/com.h"
+#include "platform/hresult.h"
 #include "platform/user_locale.h"
 
 namespace {
@@ -27,8 +29,8 @@ namespace {
 // A thread's own component, initialised for that thread.
 class FileAnalyser : public ItemWorker {
 public:
-    FileAnalyser(const PathList& files, const std::string& separator, bool json)
-        : files_(files), json_(json) {
+    FileAnalyser(const ExpandedFiles& expanded, const std::string& separator, bool json)
+        : files_(expanded.files), foundByWalk_(expanded.foundByWalk), json_(json) {
         CoInitialize(nullptr);
         lumora_.emplace();
         lumora_->SetDecimalSeparator(separator);
@@ -45,6 +47,10 @@ public:
         lumora.ReadFileInfo();
         ItemResult result;
         result.failed = IsFailureMarker(lumora.VideoMajorType());
+        // A file met in a folder that is gone by its turn is left out, as the walk leaves it out.
+        result.gone =
+            result.failed && foundByWalk_[index] && ErrnoFromHResult(lumora.FileFailureResult()) == ENOENT;
+        if (result.gone) return result;
         if (result.failed)
             result.error = FailureReason(lumora.FileFailureResult(), lumora.FileFailureDetail());
         if (json_) {
@@ -58,6 +64,7 @@ public:
 
 private:
     const PathList& files_;
+    const std::vector<bool>& foundByWalk_;
     const bool json_;
     std::optional<TKxLumora> lumora_;
 };
@@ -84,11 +91,14 @@ int PrintFileInfo(const InfoOptions& options, Output& out) {
     const bool outputOnTerminal = ::isatty(STDOUT_FILENO) == 1;
     bool anyFailed = expanded.unreadableFolder;
     OrderedWorkHooks hooks;
-    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(files, separator, options.json); };
+    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(expanded, separator, options.json); };
     hooks.tick = [&](size_t finished) { progress.Update(finished); };
+    bool written = false;
     hooks.deliver = [&](size_t index, ItemResult&& result) {
+        if (result.gone) return true;
         if (outputOnTerminal) progress.Erase();
-        if (headers) out.Write((index > 0 ? "\n==> " : "==> ") + EscapedName(files[index]) + " <==\n");
+        if (headers) out.Write((written ? "\n==> " : "==> ") + EscapedName(files[index]) + " <==\n");
+        written = true;
         out.Write(result.out);
         if (!out.Flush()) return false;
         if (result.failed) {

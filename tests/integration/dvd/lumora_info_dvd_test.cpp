@@ -60,6 +60,8 @@ TEST_F(LumoraInfoDvd, NoVobIsOpened) {
 
 TEST_F(LumoraInfoDvd, UsageErrors) {
     EXPECT_EQ(RunLumoraInfo("--dvd").status, 2);
+    EXPECT_EQ(RunLumoraInfo("--dvd=").status, 2);
+    EXPECT_EQ(RunLumoraInfo("--dvd ''").status, 2);
     EXPECT_EQ(RunLumoraInfo("--dvd a --dvd b").status, 2);
     EXPECT_EQ(RunLumoraInfo("--dvd a file.avi").status, 2);
     const ProgramRun help = RunLumoraInfo("--help");
