@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +15,14 @@
 namespace lumora::dvdread {
 
 namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool kSanitized = false;
+#endif
 
 // A child process that is killed and reaped unless it was reaped already.
 class Child {
@@ -55,11 +65,29 @@ private:
     pid_t pid_;
 };
 
-[[noreturn]] void RunChild(const IsolatedWork& work, int out) {
+// A descriptor moved above standard input, output and error, where a program started without
+// them would get it and the child's redirection of its standard error would replace it.
+int AboveStandardDescriptors(int fd) {
+    if (fd < 0 || fd > STDERR_FILENO) return fd;
+    const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    ::close(fd);
+    return moved;
+}
+
+// The child ends with its parent's thread, leaves no core file or crash report behind (a library's
+// crash here is expected of hostile input, and already reported as no result) and writes nothing
+// to the parent's output. In sanitizer builds its standard error stays the parent's, so that a
+// report from the child reaches whoever reads the parent's (a test, CI).
+[[noreturn]] void RunChild(const IsolatedWork& work, int out, pid_t parent) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(1);  // the parent ended before the line above
+    ::prctl(PR_SET_DUMPABLE, 0);
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
     const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     if (null >= 0) {
         ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
+        if (!kSanitized) ::dup2(null, STDERR_FILENO);
     }
     int status = 1;
     try {
@@ -91,13 +119,15 @@ std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
     const auto end = std::chrono::steady_clock::now() + deadline;
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
-    UniqueFd in(ends[0]);
-    UniqueFd out(ends[1]);
+    UniqueFd in(AboveStandardDescriptors(ends[0]));
+    UniqueFd out(AboveStandardDescriptors(ends[1]));
+    if (!in.IsOpen() || !out.IsOpen()) return std::nullopt;
+    const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
     if (pid < 0) return std::nullopt;
     if (pid == 0) {
         in.Reset();
-        RunChild(work, out.Get());
+        RunChild(work, out.Get(), parent);
     }
     Child child(pid);
     out.Reset();

@@ -12,8 +12,10 @@ namespace lumora::dvdread {
 using IsolatedWork = std::function<std::optional<std::vector<uint8_t>>()>;
 
 // The bytes the work returned in the child; nothing when it returned nothing, threw, crashed, or
-// had not finished by the deadline (the child is then killed). The child's standard output and
-// error go to /dev/null, and it leaves without running exit handlers.
+// had not finished by the deadline (the child is then killed). Works whatever descriptors the
+// process was started with. The child dies with the calling thread, dumps no core, writes to
+// /dev/null in place of standard output and error (standard error stays in sanitizer builds, for
+// the sanitizers' reports), and leaves without running exit handlers.
 std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work, std::chrono::milliseconds deadline);
 
 }  // namespace lumora::dvdread

@@ -136,6 +136,14 @@ TEST_F(DvdImages, AUdfOnlyImageIsReadByItsUdfListing) {
     ExpectNoVolume(cut);
 }
 
+TEST_F(DvdImages, ReadsWithStandardInputAndErrorClosed) {
+    for (const fs::path& path : {Volume("pal_mixed"), Image("pal_mixed")}) {
+        const ProgramRun run = RunLumoraInfo("--dvd " + ShellQuote(path.string()) + " <&- 2>&-");
+        EXPECT_EQ(run.status, 0) << path;
+        EXPECT_EQ(run.out, InfoDvd(path).out) << path;
+    }
+}
+
 TEST_F(DvdImages, WhatIsNoDvdImageIsNoVolume) {
     TempDir odd;
     const std::vector<uint8_t> whole = ReadBytes(Image("pal_mixed"));

@@ -4,9 +4,12 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "backends/dvdread/isolated_run.h"
+#include "platform/unique_fd.h"
 
 namespace {
 
@@ -43,6 +46,34 @@ TEST(RunIsolated, AChildThatHangsIsKilledAtTheDeadline) {
         },
         300ms));
     EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+}
+
+// Started without some of them, a process would get the pipe's ends there.
+TEST(RunIsolated, WorksWhateverStandardDescriptorsTheProcessHas) {
+    const UniqueFd saved[3] = {UniqueFd(dup(0)), UniqueFd(dup(1)), UniqueFd(dup(2))};
+    for (const std::vector<int>& closed : {std::vector<int>{0, 2}, {0, 1, 2}, {1}}) {
+        for (const int fd : closed)
+            close(fd);
+        const auto bytes = RunIsolated([] { return Produced({1, 2, 3}); }, 10s);
+        for (int fd = 0; fd < 3; ++fd)
+            dup2(saved[fd].Get(), fd);
+        EXPECT_EQ(bytes, (std::vector<uint8_t>{1, 2, 3})) << closed.size() << " closed";
+    }
+}
+
+TEST(RunIsolated, TheChildDiesWithItsParentAndDumpsNoCore) {
+    const auto facts = RunIsolated(
+        []() -> std::optional<std::vector<uint8_t>> {
+            int deathSignal = 0;
+            prctl(PR_GET_PDEATHSIG, &deathSignal);
+            rlimit core{};
+            getrlimit(RLIMIT_CORE, &core);
+            return std::vector<uint8_t>{static_cast<uint8_t>(prctl(PR_GET_DUMPABLE)),
+                                        static_cast<uint8_t>(deathSignal),
+                                        static_cast<uint8_t>(core.rlim_max)};
+        },
+        10s);
+    EXPECT_EQ(facts, (std::vector<uint8_t>{0, SIGKILL, 0}));
 }
 
 }  // namespace
