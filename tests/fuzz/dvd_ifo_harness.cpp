@@ -38,9 +38,7 @@ const fs::path& VideoTs() {
     return *folder;
 }
 
-// A fuzzing run's processes that crash or time out end without exit handlers; whichever process
-// of the harness comes next, or ends normally (the one that ran them, in libFuzzer's fork mode),
-// removes what they left.
+// So does the process that ran them, in libFuzzer's fork mode, as it ends.
 const struct SweepAtExit {
     ~SweepAtExit() { RemoveVolumesOfEndedRuns(); }
 } sweepAtExit;

@@ -14,7 +14,6 @@ void RunDvdIfoInput(const uint8_t* data, size_t size);
 // snapshot built from it. Crashes inside libdvdread show up here too.
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size);
 
-// Removes the volume folders that processes of the harness left when they ended without their
-// exit handlers (crashes and timeouts while fuzzing); done by the harness itself as each process
-// starts its first run and as it ends normally.
+// Removes the volume folders left by processes of the harness that ended without exit handlers
+// (crashes and timeouts while fuzzing); each process does it as it starts its first run.
 void RemoveVolumesOfEndedRuns();

@@ -4,13 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "tests/support/media_tools.h"
 #include "tests/support/temp_dir.h"
@@ -38,21 +35,6 @@ inline ProgramRun RunProgram(const std::string& commandLine) {
     std::ifstream err(errPath, std::ios::binary);
     run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
     return run;
-}
-
-// Runs a shell command line that execs the program, sends the signal after the delay and returns
-// the wait status.
-inline int RunSignalled(const std::string& commandLine, std::chrono::microseconds delay, int signal) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::execl("/bin/sh", "sh", "-c", commandLine.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    std::this_thread::sleep_for(delay);
-    ::kill(pid, signal);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
 }
 
 // A prefix for a command line under which file permissions hold: nothing for an ordinary user;

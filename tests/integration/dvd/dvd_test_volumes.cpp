@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -127,14 +126,10 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
 }
 
 std::vector<uint8_t> UdfOnly(std::vector<uint8_t> image) {
-    constexpr size_t kSector = 2048;
-    std::vector<uint8_t> udf;
-    size_t sector = 16;
-    for (; (sector + 1) * kSector <= image.size() && image[sector * kSector + 1] != 0; ++sector)
-        if (std::memcmp(&image[sector * kSector + 1], "CD001", 5) != 0)
-            udf.insert(udf.end(), image.begin() + sector * kSector, image.begin() + (sector + 1) * kSector);
-    std::fill(image.begin() + 16 * kSector, image.begin() + sector * kSector, 0);
-    std::copy(udf.begin(), udf.end(), image.begin() + 16 * kSector);
+    // genisoimage writes the primary descriptor and the terminator (CD001) at 16 and 17, then
+    // BEA01, NSR02 and TEA01.
+    std::copy(image.begin() + 18 * 2048, image.begin() + 21 * 2048, image.begin() + 16 * 2048);
+    std::fill(image.begin() + 19 * 2048, image.begin() + 21 * 2048, 0);
     return image;
 }
 

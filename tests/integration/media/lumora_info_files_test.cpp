@@ -163,10 +163,10 @@ TEST(LumoraInfoFiles, AFailedWriteEndsWithOneErrorLine) {
 TEST(LumoraInfoFiles, AClosedPipeEndsItQuietly) {
     const std::string wav = SamplePath("pcm16.wav");
     if (wav.empty()) GTEST_SKIP() << "no sample";
-    TempDir dir;
+    const TempDir dir;
     for (int i = 0; i < 300; ++i)
         fs::create_hard_link(wav, dir.Path() / ("f" + std::to_string(i) + ".wav"));
-    for (const std::string& start : {std::string(), std::string("trap '' PIPE; ")}) {
+    for (const std::string start : {"", "trap '' PIPE; "}) {
         const ProgramRun run =
             RunProgram("{ " + start + LumoraInfoCommand("--json -j 2 " + ShellQuote(dir.Path().string())) +
                        "; echo \"status $?\" >&2; } | head -1");
@@ -176,28 +176,21 @@ TEST(LumoraInfoFiles, AClosedPipeEndsItQuietly) {
 }
 
 // A file met in a folder that is gone by its turn is left out, as the walk leaves out what
-// vanishes; one named on the command line is reported (see the next test).
+// vanishes (one named on the command line is reported: see the next test).
 TEST(LumoraInfoFiles, AFileGoneFromAFolderBeforeItsAnalysisIsLeftOut) {
     const std::string wav = SamplePath("pcm16.wav");
     if (wav.empty()) GTEST_SKIP() << "no sample";
-    TempDir dir;
+    const TempDir dir;
     for (int i = 0; i < 100; ++i)
         fs::create_hard_link(wav, dir.Path() / ("f" + std::to_string(i) + ".wav"));
-    FILE* pipe = ::popen(
-        (LumoraInfoCommand("--json -j 1 " + ShellQuote(dir.Path().string())) + " 2>&1; echo status $?")
-            .c_str(),
-        "r");
-    ASSERT_TRUE(pipe);
-    std::string out;
-    char buffer[4096];
-    for (bool first = true; std::fgets(buffer, sizeof buffer, pipe); first = false) {
-        if (first) fs::remove(dir.Path() / "f99.wav");  // the last, while the first is written
-        out += buffer;
-    }
-    ::pclose(pipe);
-    EXPECT_EQ(out.find("f99.wav"), std::string::npos) << out;
-    EXPECT_TRUE(out.ends_with("}\nstatus 0\n")) << out;
-    EXPECT_EQ(Lines(out).size(), 100u);
+    // The last file is removed once the first is written.
+    const ProgramRun run =
+        RunProgram("{ " + LumoraInfoCommand("--json -j 1 " + ShellQuote(dir.Path().string())) +
+                   "; echo \"status $?\" >&2; } | { read -r first; rm " +
+                   ShellQuote((dir.Path() / "f99.wav").string()) + "; echo \"$first\"; cat; }");
+    EXPECT_EQ(run.err, "status 0\n");
+    EXPECT_EQ(Lines(run.out).size(), 99u);
+    EXPECT_EQ(run.out.find("f99.wav"), std::string::npos);
 }
 
 TEST(LumoraInfoFiles, EachFailedFileGetsItsReasonOnStandardError) {
@@ -261,31 +254,27 @@ TEST(LumoraInfoFiles, EveryHeaderIsOneLineThatMapsBackToOneName) {
     const std::string wav = SamplePath("pcm16.wav");
     if (wav.empty()) GTEST_SKIP() << "no sample";
     TempDir dir;
-    const struct {
-        std::string name, header;
-    } names[] = {
-        {"a\nb\tc\x1b"
-         "d.wav",
-         "a\\nb\\tc\\x1bd.wav"},
-        {"a\\nb\\tc\\x1bd.wav", "a\\\\nb\\\\tc\\\\x1bd.wav"},  // backslashes, not the controls above
-        {"e\xff.wav", "e\xff.wav"},                            // bytes that are not UTF-8 as they are
-        {"f\u202Eg\u0085h\u2066i\u061C.wav", "f\\u202eg\\u0085h\\u2066i\\u061c.wav"},
-    };
-    std::string arguments, expected;
-    for (const auto& name : names) {
-        fs::copy_file(wav, dir.Path() / name.name);
-        arguments += " " + ShellQuote((dir.Path() / name.name).string());
-        expected += "==> " + dir.Path().string() + "/" + name.header + " <==\n";
+    // Names and their headers: a newline apart from a backslash and an n, bidirectional controls
+    // escaped, bytes that are not UTF-8 as they are.
+    const std::string names[][2] = {
+        {"a\nb\tc\033d.wav", "a\\nb\\tc\\x1bd.wav"},
+        {"a\\nb.wav", "a\\\\nb.wav"},
+        {"e\xff.wav", "e\xff.wav"},
+        {"f\u202Eg\u0085h\u2066i\u061C.wav", "f\\u202eg\\u0085h\\u2066i\\u061c.wav"}};
+    std::string arguments, expected, headers;
+    for (const auto& [name, header] : names) {
+        fs::copy_file(wav, dir.Path() / name);
+        arguments += " " + ShellQuote((dir.Path() / name).string());
+        expected += "==> " + dir.Path().string() + "/" + header + " <==\n";
     }
     const ProgramRun run = RunLumoraInfo(arguments);
     EXPECT_EQ(run.status, 0);
-    std::string headers;
     for (const std::string& line : Lines(run.out))
         if (line.starts_with("==> ")) headers += line + "\n";
     EXPECT_EQ(headers, expected);
 
-    const std::string tricky = (dir.Path() / names[0].name).string(),
-                      notUtf8 = (dir.Path() / names[2].name).string();
+    const std::string tricky = (dir.Path() / names[0][0]).string(),
+                      notUtf8 = (dir.Path() / names[2][0]).string();
     const std::vector<std::string> lines =
         Lines(RunLumoraInfo("--json " + ShellQuote(tricky) + " " + ShellQuote(notUtf8)).out);
     ASSERT_EQ(lines.size(), 2u);
