@@ -11,7 +11,6 @@
 #include <fstream>
 #include <string>
 
-#include "backends/dvdread/private_folder.h"
 #include "backends/dvdread/volume_reading.h"
 #include "dvd/read_dvd_volume.h"
 #include "platform/com.h"
@@ -113,10 +112,13 @@ void WriteVolume(const uint8_t* data, size_t size) {
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size) {
     WriteVolume(data, size);
     using namespace lumora::dvdread;
-    const PrivateFolder served;
+    // Served from a folder beside the volume, which goes with it when the process crashes.
+    const fs::path served = VideoTs().parent_path() / "served";
+    fs::create_directory(served);
     if (const auto snapshot =
-            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served.Path()))
+            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served))
         DeserializeSnapshot(SerializeSnapshot(*snapshot), VideoTs());
+    fs::remove_all(served);
 }
 
 void RunDvdIfoInput(const uint8_t* data, size_t size) {
