@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -33,13 +34,13 @@ struct Slot {
 std::array<Slot, 8> slots;
 
 // Empties the folder (it holds files and links only) and removes it, with async-signal-safe calls.
+// A reading's child may still be adding links to it: it is emptied again until it can be removed.
 void RemoveFolderInHandler(const char* path) {
-    const int folder = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
+    for (int pass = 0; pass < 1000 && ::rmdir(path) != 0 && errno == ENOTEMPTY; ++pass) {
+        const int folder = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder < 0) return;
         alignas(8) char entries[4096];
-        for (;;) {
-            const long got = ::syscall(SYS_getdents64, folder, entries, sizeof entries);
-            if (got <= 0) break;
+        for (long got; (got = ::syscall(SYS_getdents64, folder, entries, sizeof entries)) > 0;) {
             for (long at = 0; at < got;) {
                 const auto* entry = reinterpret_cast<const dirent64*>(entries + at);
                 if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
@@ -49,13 +50,15 @@ void RemoveFolderInHandler(const char* path) {
         }
         ::close(folder);
     }
-    ::rmdir(path);
 }
 
 void RemoveFoldersAndEnd(int signal) {
     for (Slot& slot : slots)
         if (slot.state.load(std::memory_order_acquire) == Slot::kPublished) RemoveFolderInHandler(slot.path);
-    // SA_RESETHAND put the default action back: the signal ends the process once this returns.
+    // The default action is put back here, not by SA_RESETHAND, which would let a second signal
+    // sent just after the first end the process before this handler ran. The raised signal waits
+    // while this runs (every signal is held) and ends the process on return.
+    ::signal(signal, SIG_DFL);
     ::raise(signal);
 }
 
@@ -68,7 +71,6 @@ void InstallHandlers() {
         struct sigaction removing {};
         removing.sa_handler = &RemoveFoldersAndEnd;
         sigfillset(&removing.sa_mask);
-        removing.sa_flags = SA_RESETHAND;
         ::sigaction(signal, &removing, nullptr);
     }
 }
