@@ -11,6 +11,7 @@
 #include "app/user_language.h"
 #include "platform/com.h"
 #include "platform/dialog_host.h"
+#include "platform/standard_descriptors.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    OpenStandardDescriptors();
     // --help needs no display, so it is answered before Qt starts.
     if (const CommandLine help = ParseCommandLine(argc, argv); help.exitStatus == 0) {
         std::fputs(help.message.c_str(), stdout);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <optional>
 
@@ -25,8 +26,8 @@ namespace {
 // A thread's own component, initialised for that thread.
 class FileAnalyser : public ItemWorker {
 public:
-    FileAnalyser(const PathList& files, const std::string& separator, const Writer& writer)
-        : files_(files), writer_(writer) {
+    FileAnalyser(const ExpandedFiles& expanded, const std::string& separator, const Writer& writer)
+        : files_(expanded.files), foundByWalk_(expanded.foundByWalk), writer_(writer) {
         CoInitialize(nullptr);
         lumora_.emplace();
         lumora_->SetDecimalSeparator(separator);
@@ -43,12 +44,16 @@ public:
         lumora.ReadFileInfo();
         FileRecord record{path, lumora, std::nullopt};
         const std::string& marker = lumora.VideoMajorType();
+        ItemResult result;
+        // A file met in a folder that is gone by its turn is left out, as the walk leaves it out.
+        result.gone = IsFailureMarker(marker) && foundByWalk_[index] &&
+                      ErrnoFromHResult(lumora.FileFailureResult()) == ENOENT;
+        if (result.gone) return result;
         if (IsFailureMarker(marker)) {
             const char* error = marker == kFileNotFoundMarker ? "not found" : "not a media file";
             record.failure =
                 Failure{path, error, FailureReason(lumora.FileFailureResult(), lumora.FileFailureDetail())};
         }
-        ItemResult result;
         result.out = writer_.file(record);
         result.failed = record.failure.has_value();
         if (result.failed) result.error = *record.failure->reason;
@@ -57,6 +62,7 @@ public:
 
 private:
     const PathList& files_;
+    const std::vector<bool>& foundByWalk_;
     const Writer& writer_;
     std::optional<TKxLumora> lumora_;
 };
@@ -82,11 +88,13 @@ int PrintFileInfo(const InfoOptions& options, Output& out) {
     const bool outputOnTerminal = ::isatty(STDOUT_FILENO) == 1;
     bool anyFailed = expanded.unreadableFolder;
     OrderedWorkHooks hooks;
-    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(files, separator, *options.writer); };
+    hooks.makeWorker = [&] { return std::make_unique<FileAnalyser>(expanded, separator, *options.writer); };
     hooks.tick = [&](size_t finished) { progress.Update(finished); };
+    size_t written = 0;  // files whose lines are out, for the blank line before a header
     hooks.deliver = [&](size_t index, ItemResult&& result) {
+        if (result.gone) return true;
         if (outputOnTerminal) progress.Erase();
-        out.Write(options.writer->fileHeader(index, files.Size(), files[index]));
+        out.Write(options.writer->fileHeader(written++, files.Size(), files[index]));
         out.Write(result.out);
         if (!out.Flush()) return false;
         if (result.failed) {

@@ -6,8 +6,10 @@
 
 #include "platform/hresult.h"
 
-// The name with its control bytes escaped (\n, \t, \r, \x1b …), so that it stays on one line;
-// any other byte as it is.
+// The name with its control bytes escaped (\n, \t, \r, \x1b …) and so its C1 controls and its
+// bidirectional formatting and line separator characters (\u0085, \u202e, \u2028 …), so that it
+// stays on one line and in order; a backslash as \\, so that every printed name maps back to one
+// name; any other byte as it is.
 std::string EscapedName(std::string_view name);
 
 // Why the analysis left its failure marker, from what it recorded: the operating system's reason

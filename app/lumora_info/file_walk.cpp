@@ -85,7 +85,10 @@ private:
             switch (Kind(fd, *entry)) {
                 case EntryKind::Folder: folders.push_back(prefix + name); break;
                 case EntryKind::File:
-                    if (filter_.Accepts(name)) out_.files.Add(prefix + name);
+                    if (filter_.Accepts(name)) {
+                        out_.files.Add(prefix + name);
+                        out_.foundByWalk.push_back(true);
+                    }
                     break;
                 case EntryKind::Other: break;
             }
@@ -137,8 +140,10 @@ ExpandedFiles ExpandArguments(const std::vector<std::string>& arguments, const N
     for (const std::string& argument : arguments) {
         if (IsFolder(argument))
             walk.Walk(argument);
-        else
+        else {
             out.files.Add(argument);
+            out.foundByWalk.push_back(false);
+        }
     }
     return out;
 }

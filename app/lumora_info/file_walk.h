@@ -15,12 +15,14 @@ struct NameFilter {
 
 struct ExpandedFiles {
     PathList files;
+    std::vector<bool> foundByWalk;  // for each file: it was met in a folder, not named
     bool unreadableFolder = false;  // some folder was reported on standard error and skipped
 };
 
 // A folder argument (or a link to one) is walked recursively: the regular files under it that
 // the filter accepts, sorted by path; links to files are followed, links to folders are not, and
 // no folder is entered twice. FIFOs, devices, sockets and whatever vanishes during the walk are
-// left out without a word; a folder that cannot be read gets one line on standard error. Every
-// other argument is kept as given, whatever it is, so that its analysis reports it.
+// left out without a word (and so is a file that vanishes before its analysis: see
+// PrintFileInfo); a folder that cannot be read gets one line on standard error. Every other
+// argument is kept as given, whatever it is, so that its analysis reports it.
 ExpandedFiles ExpandArguments(const std::vector<std::string>& arguments, const NameFilter& filter);

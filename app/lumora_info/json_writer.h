@@ -9,7 +9,7 @@
 #include "app/lumora_info/records.h"
 
 // Nothing: each object is a line of its own.
-std::string JsonFileHeader(size_t index, size_t count, std::string_view path);
+std::string JsonFileHeader(size_t written, size_t count, std::string_view path);
 
 // A failed file's object carries the failure's fields and still every other one.
 std::string JsonFile(const FileRecord& record);

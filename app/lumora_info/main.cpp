@@ -11,6 +11,7 @@
 #include "component/lumoram.h"
 #include "platform/class_ids.h"
 #include "platform/com.h"
+#include "platform/standard_descriptors.h"
 #include "platform/user_locale.h"
 
 namespace {
@@ -26,6 +27,7 @@ bool ModuleAvailable(const CLSID& clsid) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    OpenStandardDescriptors();
     const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     if (!parsed.options) return parsed.status;
     const InfoOptions& options = *parsed.options;

@@ -30,9 +30,9 @@ constexpr char kUsage[] =
     "  --no-progress   show no progress bar (otherwise shown on standard error when that is a\n"
     "                  terminal and more than one file is analysed)\n"
     "  --dvd PATH      print what the DVD page shows for the DVD-Video volume at PATH (one of its\n"
-    "                  .ifo or .bup files, its VIDEO_TS folder or the folder holding that): each\n"
-    "                  title's line, then the video, audio and subtitle lines of that title,\n"
-    "                  indented\n"
+    "                  .ifo or .bup files, its VIDEO_TS folder or the folder holding that, a disc\n"
+    "                  image or a drive's device): each title's line, then the video, audio and\n"
+    "                  subtitle lines of that title, indented\n"
     "  --catalogue     list the seven lists of the filters and codecs page, each under its label\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n"
@@ -136,7 +136,8 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
                 return UsageError("unknown output format '" + value.Value() + "' (formats: " + WriterNames() +
                                   ")");
         } else if (value.Matches(argument, "--dvd")) {
-            if (!value.Missing().empty()) return UsageError("option '--dvd' needs a PATH");
+            if (!value.Missing().empty() || value.Value().empty())
+                return UsageError("option '--dvd' needs a PATH");
             volumes.push_back(value.Value());
         } else if (value.Matches(argument, "--jobs", "-j")) {
             if (!value.Missing().empty()) return UsageError("option '--jobs' needs a number");

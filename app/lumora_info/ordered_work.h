@@ -10,6 +10,7 @@ struct ItemResult {
     std::string out;    // for standard output
     std::string error;  // the reason, when the item failed
     bool failed = false;
+    bool gone = false;  // the item was gone by its turn: nothing to show
 };
 
 // One per thread: whatever a thread needs of its own to work on items.

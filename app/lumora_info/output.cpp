@@ -1,8 +1,25 @@
 #include "app/lumora_info/output.h"
 
+#include <signal.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+// The end of cat or grep whose reader went away: killed by SIGPIPE, quietly, whether the signal
+// was ignored or blocked when the program started (and so came back as EPIPE) or not.
+void EndAsByClosedPipe() {
+    ::signal(SIGPIPE, SIG_DFL);
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    ::pthread_sigmask(SIG_UNBLOCK, &pipe, nullptr);
+    ::raise(SIGPIPE);
+}
+
+}  // namespace
 
 void Output::Fail(int error) {
     if (error_ == 0) error_ = error != 0 ? error : EIO;
@@ -22,7 +39,8 @@ bool Output::Flush() {
 
 bool Output::Finish() {
     Flush();
-    if (Failed() && !reported_) {
+    if (error_ == EPIPE) EndAsByClosedPipe();
+    if (Failed() && !reported_ && error_ != EPIPE) {
         std::fprintf(stderr, "lumora_info: write error: %s\n", std::strerror(error_));
         reported_ = true;
     }

@@ -20,9 +20,9 @@ std::string Labelled(const char* label, const std::string& text) {
 
 }  // namespace
 
-std::string TextFileHeader(size_t index, size_t count, std::string_view path) {
+std::string TextFileHeader(size_t written, size_t count, std::string_view path) {
     if (count < 2) return {};
-    return (index > 0 ? "\n==> " : "==> ") + EscapedName(path) + " <==\n";
+    return (written > 0 ? "\n==> " : "==> ") + EscapedName(path) + " <==\n";
 }
 
 std::string TextFile(const FileRecord& record) { return Joined(FilePageLines(record.lumora)); }

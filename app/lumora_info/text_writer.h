@@ -9,7 +9,7 @@
 
 // "==> FILE <==" (the name's control bytes escaped), after a blank line from the second file on;
 // nothing when there is one file.
-std::string TextFileHeader(size_t index, size_t count, std::string_view path);
+std::string TextFileHeader(size_t written, size_t count, std::string_view path);
 
 // The file page's lines, the failure marker last for a failed file.
 std::string TextFile(const FileRecord& record);

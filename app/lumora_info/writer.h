@@ -11,8 +11,9 @@
 // lines. The functions keep no state, so that threads may call them at once.
 struct Writer {
     std::string_view name;
-    // What comes before file index of count (the text's "==> FILE <==" when there are several).
-    std::string (*fileHeader)(size_t index, size_t count, std::string_view path);
+    // What comes before a file of count after `written` others (the text's "==> FILE <==" when
+    // there are several).
+    std::string (*fileHeader)(size_t written, size_t count, std::string_view path);
     std::string (*file)(const FileRecord& record);
     std::string (*dvd)(const DvdRecord& record);
     std::string (*catalogue)(const CatalogueRecord& record);

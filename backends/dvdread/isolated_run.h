@@ -12,8 +12,11 @@ namespace lumora::dvdread {
 using IsolatedWork = std::function<std::optional<std::vector<uint8_t>>()>;
 
 // The bytes the work returned in the child; nothing when it returned nothing, threw, crashed, or
-// had not finished by the deadline (the child is then killed). The child's standard output and
-// error go to /dev/null, and it leaves without running exit handlers.
+// had not finished by the deadline (the child is then killed). Works whatever descriptors the
+// process was started with. The child dies with the calling thread, dumps no core, writes to
+// /dev/null in place of standard output and error, and leaves without running exit handlers. In
+// sanitizer builds a sanitizer's report from the child reaches this process's standard error and
+// ends this process too, unless it is of one of libdvdread's known faults.
 std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work, std::chrono::milliseconds deadline);
 
 }  // namespace lumora::dvdread

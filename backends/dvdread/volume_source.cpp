@@ -7,6 +7,7 @@
 
 #include "backends/dvdread/disc_id.h"
 #include "backends/dvdread/image_directory.h"
+#include "backends/dvdread/udf_directory.h"
 
 namespace lumora::dvdread {
 
@@ -36,11 +37,19 @@ std::unique_ptr<VolumeSource> VolumeSource::Open(const VolumeLocation& location,
     if (image ? !S_ISREG(info.st_mode) : !S_ISBLK(info.st_mode)) return nullptr;
     const int disc = source->disc_.Get();
     if (!HasVolumeDescriptors(disc)) return nullptr;
-    const std::vector<ImageFile> files = ReadImageVideoTs(disc);
+    // libdvdread finds the files by UDF, other programs by ISO 9660: both listings must hold. The id
+    // hashes the ISO 9660 listing where there is one, else the UDF one.
+    const std::vector<ImageFile> isoFiles = ReadImageVideoTs(disc);
+    const UdfListing udf = ReadUdfVideoTs(disc);
+    if (image) {
+        const auto size = static_cast<uint64_t>(info.st_size);
+        if (udf.end > size) return nullptr;
+        for (const ImageFile& file : isoFiles)
+            if (file.offset + file.entry.size > size) return nullptr;
+    }
     std::vector<VideoTsEntry> listing;
     const ImageFile* heads[2] = {nullptr, nullptr};
-    for (const ImageFile& file : files) {
-        if (image && file.offset + file.entry.size > static_cast<uint64_t>(info.st_size)) return nullptr;
+    for (const ImageFile& file : isoFiles.empty() ? udf.files : isoFiles) {
         listing.push_back(file.entry);
         if (file.entry.upperName == "VIDEO_TS.IFO") heads[0] = &file;
         if (file.entry.upperName == "VTS_01_0.IFO") heads[1] = &file;

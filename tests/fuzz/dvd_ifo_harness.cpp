@@ -1,14 +1,16 @@
 #include "tests/fuzz/dvd_ifo_harness.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "backends/dvdread/private_folder.h"
 #include "backends/dvdread/volume_reading.h"
 #include "dvd/read_dvd_volume.h"
 #include "platform/com.h"
@@ -18,18 +20,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr char kVolumePrefix[] = "lumora_dvd_fuzz_";
+
+fs::path VolumesBase() { return fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path(); }
+
 // A volume folder of this process, in memory where the system has it. Never destroyed, so that
 // the exit handler that removes it can still use it.
 const fs::path& VideoTs() {
     static const fs::path* const folder = [] {
-        const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        auto* videoTs = new fs::path(base / ("lumora_dvd_fuzz_" + std::to_string(getpid())) / "VIDEO_TS");
+        RemoveVolumesOfEndedRuns();
+        auto* videoTs = new fs::path(VolumesBase() / (kVolumePrefix + std::to_string(getpid())) / "VIDEO_TS");
         fs::create_directories(*videoTs);
         std::atexit([] { fs::remove_all(VideoTs().parent_path()); });
         return videoTs;
     }();
     return *folder;
 }
+
+// So does the process that ran them, in libFuzzer's fork mode, as it ends.
+const struct SweepAtExit {
+    ~SweepAtExit() { RemoveVolumesOfEndedRuns(); }
+} sweepAtExit;
 
 void Write(const fs::path& file, const uint8_t* data, size_t size) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -69,6 +80,17 @@ void QueryNavigator(const std::string& path) {
 
 }  // namespace
 
+void RemoveVolumesOfEndedRuns() {
+    std::error_code error;
+    for (fs::directory_iterator it(VolumesBase(), error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(kVolumePrefix)) continue;
+        const pid_t pid = static_cast<pid_t>(std::atoll(name.c_str() + std::strlen(kVolumePrefix)));
+        std::error_code ignored;
+        if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) fs::remove_all(it->path(), ignored);
+    }
+}
+
 // libdvdread 6.1.3 leaks on some error paths of its IFO reading (ifoRead_VTS_ATRT frees the
 // table but not its entries when one entry is bad); the leak is bounded and not ours to fix.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libdvdread.so\n"; }
@@ -90,10 +112,13 @@ void WriteVolume(const uint8_t* data, size_t size) {
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size) {
     WriteVolume(data, size);
     using namespace lumora::dvdread;
-    const PrivateFolder served;
+    // Served from a folder beside the volume, which goes with it when the process crashes.
+    const fs::path served = VideoTs().parent_path() / "served";
+    fs::create_directory(served);
     if (const auto snapshot =
-            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served.Path()))
+            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served))
         DeserializeSnapshot(SerializeSnapshot(*snapshot), VideoTs());
+    fs::remove_all(served);
 }
 
 void RunDvdIfoInput(const uint8_t* data, size_t size) {

@@ -13,3 +13,7 @@ void RunDvdIfoInput(const uint8_t* data, size_t size);
 // The backend's reading in this process, where the fuzzer sees it: libdvdread's parsing and the
 // snapshot built from it. Crashes inside libdvdread show up here too.
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size);
+
+// Removes the volume folders left by processes of the harness that ended without exit handlers
+// (crashes and timeouts while fuzzing); each process does it as it starts its first run.
+void RemoveVolumesOfEndedRuns();

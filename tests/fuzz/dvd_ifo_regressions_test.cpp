@@ -1,5 +1,7 @@
 // Replays the fuzzer's seeds and every input it once crashed on, as an ordinary test.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +31,18 @@ TEST(DvdIfoRegressions, EveryStoredInputRunsCleanly) {
         }
     EXPECT_GT(inputs, 0u);
     EXPECT_EQ(LiveHiddenOwnerWindows(), 0u);
+}
+
+// A fuzzing process that crashes or times out leaves its volume folder; the next one removes it.
+TEST(DvdIfoRegressions, AVolumeLeftByAnEndedProcessIsRemoved) {
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const auto left = std::filesystem::path(std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp") /
+                      ("lumora_dvd_fuzz_" + std::to_string(ended));
+    std::filesystem::create_directories(left / "VIDEO_TS");
+    RemoveVolumesOfEndedRuns();
+    EXPECT_FALSE(std::filesystem::exists(left));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "tests/integration/dvd/authored_volumes.h"
@@ -43,6 +44,27 @@ protected:
     static inline std::string imageWhy_;
 };
 
+// Where the image's files (those whose names match) begin and end, by isoinfo's listing
+// ("... SIZE ... [ extent flags]  NAME;1").
+std::vector<std::pair<size_t, size_t>> Extents(const fs::path& image, const std::string& names = R"(\S+)") {
+    const std::string listing = RunProgram("isoinfo -l -i " + ShellQuote(image.string())).out;
+    const std::regex line(R"(^-\S+\s+\d+\s+\d+\s+\d+\s+(\d+) .*\[\s*(\d+) \d+\]\s+)" + names + R"(;1\s*$)");
+    std::vector<std::pair<size_t, size_t>> extents;
+    std::istringstream lines(listing);
+    std::smatch m;
+    for (std::string text; std::getline(lines, text);)
+        if (std::regex_match(text, m, line))
+            extents.emplace_back(std::stoul(m[2]) * 2048, std::stoul(m[2]) * 2048 + std::stoul(m[1]));
+    return extents;
+}
+
+size_t EndOfLastFile(const fs::path& image) {
+    size_t last = 0;
+    for (const auto& [begin, end] : Extents(image))
+        last = std::max(last, end);
+    return last;
+}
+
 class DvdImage : public DvdImages, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(DvdImage, ReadsAsItsFolderAndAsLsdvdSays) {
@@ -52,6 +74,9 @@ TEST_P(DvdImage, ReadsAsItsFolderAndAsLsdvdSays) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, InfoDvd(folder).out);
+    for (const fs::path& path : {folder, image})
+        EXPECT_EQ(RunLumoraInfo("--dvd " + ShellQuote(path.string()) + " <&- 2>&-").out, result.out)
+            << "0, 2 closed";
     EXPECT_EQ(result.out, ExpectedDvdOutput(Lsdvd(image), folder / "VIDEO_TS"));
 
     TKxLumora fromFolder, fromImage;
@@ -79,19 +104,32 @@ TEST_F(DvdImages, TheDiscIdHashesTheImagesDirectory) {
     const uint64_t folderId = Read(lumora, copy.Root()).DiscID;
     EXPECT_EQ(Read(lumora, image).DiscID, folderId);
     EXPECT_NE(Read(lumora, Image("pal_mixed")).DiscID, folderId) << "other times, another id";
+    WriteBytes(image, UdfOnly(ReadBytes(image)));
+    EXPECT_EQ(Read(lumora, image).DiscID, folderId) << "from the UDF listing alone";
 }
 
-// Where the image's last file ends, by isoinfo's listing ("... [ extent flags]  NAME;1").
-size_t EndOfLastFile(const fs::path& image) {
-    const std::string listing = RunProgram("isoinfo -l -i " + ShellQuote(image.string())).out;
-    const std::regex line(R"(^-\S+\s+\d+\s+\d+\s+\d+\s+(\d+) .*\[\s*(\d+) \d+\]\s+\S+;1\s*$)");
-    size_t end = 0;
-    std::istringstream lines(listing);
-    std::smatch m;
-    for (std::string text; std::getline(lines, text);)
-        if (std::regex_match(text, m, line))
-            end = std::max<size_t>(end, std::stoul(m[2]) * 2048 + std::stoul(m[1]));
-    return end;
+// Made UDF-only, an image reads as its folder, gets an id of its own, and is no volume when cut at
+// any sector of its IFO and BUP files or anywhere before the end of its last file.
+TEST_F(DvdImages, AUdfOnlyImageIsReadByItsUdfListing) {
+    const TempDir dir;
+    const fs::path pal = dir.Path() / "pal.iso", ntsc = dir.Path() / "ntsc.iso";
+    const std::vector<uint8_t> whole = UdfOnly(ReadBytes(Image("pal_mixed")));
+    WriteBytes(pal, whole);
+    WriteBytes(ntsc, UdfOnly(ReadBytes(Image("ntsc_mixed"))));
+    EXPECT_EQ(InfoDvd(pal).out, InfoDvd(Volume("pal_mixed")).out);
+    TKxLumora lumora;
+    const uint64_t id = Read(lumora, pal).DiscID;
+    EXPECT_NE(Read(lumora, ntsc).DiscID, id);
+    std::set<size_t> lengths = {40000, 200 * 2048, EndOfLastFile(Image("pal_mixed")) - 1};
+    for (const auto& [begin, end] : Extents(Image("pal_mixed"), R"(\S+\.(IFO|BUP))"))
+        for (size_t at = begin; at < end; at += 2048)
+            lengths.insert(at);
+    for (const size_t length : lengths) {
+        WriteBytes(pal, std::vector<uint8_t>(whole.begin(), whole.begin() + static_cast<long>(length)));
+        Read(lumora, pal);
+        EXPECT_FALSE(lumora.DVDVolumeRead()) << "cut to " << length;
+    }
+    ExpectNoVolume(pal);
 }
 
 TEST_F(DvdImages, WhatIsNoDvdImageIsNoVolume) {

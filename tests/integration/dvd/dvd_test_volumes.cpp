@@ -125,6 +125,14 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
     return value;
 }
 
+std::vector<uint8_t> UdfOnly(std::vector<uint8_t> image) {
+    // genisoimage writes the primary descriptor and the terminator (CD001) at 16 and 17, then
+    // BEA01, NSR02 and TEA01.
+    std::copy(image.begin() + 18 * 2048, image.begin() + 21 * 2048, image.begin() + 16 * 2048);
+    std::fill(image.begin() + 19 * 2048, image.begin() + 21 * 2048, 0);
+    return image;
+}
+
 VolumeCopy::VolumeCopy(const fs::path& volume, const std::string& name) : root_(base_.Path() / name) {
     fs::copy(volume, root_, fs::copy_options::recursive);
 }

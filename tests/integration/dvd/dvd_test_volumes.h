@@ -53,6 +53,10 @@ uint32_t BigEndian(const std::vector<uint8_t>& bytes, size_t offset, size_t size
 bool MakeDvdImage(const std::filesystem::path& volume, const std::filesystem::path& image, std::string* why,
                   const std::string& environment = "");
 
+// The image with its UDF recognition sequence moved over its ISO 9660 volume descriptors, so
+// that only UDF is left (as some authoring programs make discs).
+std::vector<uint8_t> UdfOnly(std::vector<uint8_t> image);
+
 // A fresh copy of a volume under the system's temporary folder, removed with the object.
 class VolumeCopy {
 public:

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <random>
+
 #include "tests/integration/dvd/authored_volumes.h"
 
 namespace {
@@ -57,10 +59,29 @@ TEST_F(LumoraInfoDvd, NoVobIsOpened) {
 
 TEST_F(LumoraInfoDvd, UsageErrors) {
     EXPECT_EQ(RunLumoraInfo("--dvd").status, 2);
+    EXPECT_EQ(RunLumoraInfo("--dvd=").status, 2);
+    EXPECT_EQ(RunLumoraInfo("--dvd ''").status, 2);
     EXPECT_EQ(RunLumoraInfo("--dvd a --dvd b").status, 2);
     EXPECT_EQ(RunLumoraInfo("--dvd a file.avi").status, 2);
     const ProgramRun help = RunLumoraInfo("--help");
     EXPECT_NE(help.out.find("--dvd PATH"), std::string::npos);
+}
+
+// SIGINT, SIGTERM or SIGHUP at any moment of a reading leaves none of its private folders.
+TEST_F(LumoraInfoDvd, ASignalDuringAReadingLeavesNothingBehind) {
+    const TempDir runtime;
+    const std::string run =
+        " env XDG_RUNTIME_DIR=" + ShellQuote(runtime.Path().string()) + " " +
+        LumoraInfoCommand("--dvd " + ShellQuote(Volume("pal_mixed").string()) + " >/dev/null");
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(RunProgram("timeout 20" + run).status, 0);
+    const auto whole = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::mt19937 random(20);
+    for (const char* signal : {"INT", "TERM", "HUP"})
+        for (int i = 0; i < 34; ++i)
+            RunProgram("timeout -s " + std::string(signal) + " " +
+                       std::to_string(whole * (random() % 1000) / 1000) + run);
+    EXPECT_TRUE(fs::is_empty(runtime.Path()));
 }
 
 }  // namespace

@@ -13,8 +13,10 @@
 #include "backends/dvdread/image_directory.h"
 #include "backends/dvdread/private_folder.h"
 #include "backends/dvdread/served_folder.h"
+#include "backends/dvdread/udf_directory.h"
 #include "backends/dvdread/volume_location.h"
 #include "platform/unique_fd.h"
+#include "tests/support/media_tools.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -221,6 +223,33 @@ TEST(ImageDirectory, DamagedRecordsNeverReadOutOfBounds) {
             ASSERT_TRUE(image.IsOpen());
             for (const ImageFile& file : ReadImageVideoTs(image.Get()))
                 EXPECT_LE(file.entry.upperName.size(), 255u);
+        }
+    }
+}
+
+// genisoimage's UDF side lists what its ISO 9660 side lists (times in whole seconds); damaged
+// anywhere in its descriptors and entries, the reading stays inside its buffers and ends.
+TEST(UdfDirectory, ListsTheVideoTsFolderAsIso9660Does) {
+    TempDir root;
+    fs::create_directories(root.Path() / "disc/VIDEO_TS");
+    root.File("disc/VIDEO_TS/VIDEO_TS.IFO", std::string(5000, 'v'));
+    root.File("disc/VIDEO_TS/vts_01_0.ifo");
+    const std::string disc = lumora::testing::ShellQuote((root.Path() / "disc").string());
+    const auto image = lumora::testing::RunCommand("touch -d @1620284889 " + disc +
+                                                   "/VIDEO_TS/* && genisoimage -quiet -udf " + disc);
+    if (!image) GTEST_SKIP() << "SKIPPED LOUDLY: genisoimage is missing or failed";
+    const UniqueFd fd(InMemory({image->begin(), image->end()}));
+    const UdfListing udf = ReadUdfVideoTs(fd.Get());
+    const std::vector<ImageFile> iso = ReadImageVideoTs(fd.Get());
+    ASSERT_EQ(udf.files.size(), 2u);
+    EXPECT_EQ(udf.files[1].entry.fileTime, iso.at(1).entry.fileTime) << "whole seconds on both sides";
+    EXPECT_EQ(udf.files[1].offset, iso.at(1).offset);
+    EXPECT_LE(udf.end, image->size());
+    for (size_t at = 32 * 2048; at < std::min<size_t>(udf.end, 300 * 2048); ++at) {
+        if (((*image)[at] == 0 && at % 64 != 0) || (at >= 38 * 2048 && at < 256 * 2048)) continue;
+        for (const char value : {'\0', '\x80', '\xFF', (*image)[at]}) {
+            ASSERT_EQ(pwrite(fd.Get(), &value, 1, static_cast<off_t>(at)), 1);
+            EXPECT_LE(ReadUdfVideoTs(fd.Get()).files.size(), 2u);
         }
     }
 }
