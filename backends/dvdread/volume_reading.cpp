@@ -6,7 +6,7 @@
 
 #include "backends/dvdread/dvd_volume.h"
 #include "backends/dvdread/ifo_attributes.h"
-#include "backends/dvdread/isolated_run.h"
+#include "backends/dvdread/known_faults.h"
 #include "backends/dvdread/private_folder.h"
 #include "backends/dvdread/volume_source.h"
 
@@ -173,7 +173,7 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshotIsolated(const VolumeLocation& l
                 if (!snapshot) return std::nullopt;
                 return SerializeSnapshot(*snapshot);
             },
-            left);
+            left, kKnownLibdvdreadFaults);
         if (bytes) return DeserializeSnapshot(*bytes, location.path);
         // An image's or a drive's files are found by libdvdread itself: there is nothing else to offer.
         if (location.kind != VolumeKind::Folder) break;

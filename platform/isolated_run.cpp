@@ -1,4 +1,4 @@
-#include "backends/dvdread/isolated_run.h"
+#include "platform/isolated_run.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -16,8 +16,6 @@
 
 #include "platform/unique_fd.h"
 
-namespace lumora::dvdread {
-
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -27,18 +25,6 @@ constexpr bool kSanitized = __has_feature(address_sanitizer);
 #else
 constexpr bool kSanitized = false;
 #endif
-
-// libdvdread 6.1.3's faults on hostile IFO files, which the child is there to contain: a sanitizer
-// report of one (its kind, and a function or library its stack names) is no news. Each is shown by
-// the input of tests/fuzz/dvd_ifo_inputs/crashes/ named after it.
-constexpr struct {
-    std::string_view kind, name;
-} kKnownLibraryFaults[] = {
-    {"double-free", " in ifoFree_TT_SRPT "},  // libdvdread_tt_srpt_double_free
-    {"double-free", " in ifoRead_FP_PGC "},   // libdvdread_first_play_pgc_double_free, _pgc_double_free
-    {"heap-buffer-overflow", " in ifoRead_TT_SRPT "},  // libdvdread_tt_srpt_size_wrap_overflow
-    {"allocation-size-too-big", "/libdvdread.so."},    // libdvdread_calloc_negative_size
-};
 
 // A child process that is killed and reaped unless it was reaped already.
 class Child {
@@ -95,7 +81,7 @@ int AboveStandardDescriptors(int fd) {
 // and made fatal here, as a report of this process would be (so that tests and CI see it).
 class ChildReports {
 public:
-    ChildReports() {
+    explicit ChildReports(std::span<const KnownLibraryFault> knownFaults) : knownFaults_(knownFaults) {
         if (kSanitized) file_.Reset(AboveStandardDescriptors(::memfd_create("child-reports", MFD_CLOEXEC)));
     }
     // Once the child is reaped.
@@ -110,7 +96,7 @@ public:
         const size_t at = report.find("SUMMARY: ");
         if (at == std::string::npos) return;
         const std::string summary = report.substr(at, report.find('\n', at) - at);
-        for (const auto& fault : kKnownLibraryFaults)
+        for (const KnownLibraryFault& fault : knownFaults_)
             if (summary.find("Sanitizer: " + std::string(fault.kind) + " ") != std::string::npos &&
                 report.find(fault.name) != std::string::npos)
                 return;
@@ -124,6 +110,7 @@ public:
     int File() const { return file_.Get(); }
 
 private:
+    std::span<const KnownLibraryFault> knownFaults_;
     UniqueFd file_;
 };
 
@@ -166,15 +153,15 @@ private:
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
-                                                std::chrono::milliseconds deadline) {
+std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work, std::chrono::milliseconds deadline,
+                                                std::span<const KnownLibraryFault> knownFaults) {
     const auto end = std::chrono::steady_clock::now() + deadline;
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
     UniqueFd in(AboveStandardDescriptors(ends[0]));
     UniqueFd out(AboveStandardDescriptors(ends[1]));
     if (!in.IsOpen() || !out.IsOpen()) return std::nullopt;
-    const ChildReports reports;
+    const ChildReports reports(knownFaults);
     const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
     if (pid < 0) return std::nullopt;
@@ -204,5 +191,3 @@ std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work,
     if (!child.Succeeded(end)) return std::nullopt;
     return bytes;
 }
-
-}  // namespace lumora::dvdread
