@@ -4,10 +4,6 @@
 #include <QFileDialog>
 #include <stdexcept>
 
-QString TFileFilter::NameFilter() const {
-    return name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-}
-
 TOpenDialog::TOpenDialog(std::vector<TFileFilter> filters) : filters_(std::move(filters)) {
     if (filters_.empty()) throw std::invalid_argument("an open dialog needs a filter");
 }
@@ -15,12 +11,7 @@ TOpenDialog::TOpenDialog(std::vector<TFileFilter> filters) : filters_(std::move(
 TOpenDialog::TOpenDialog(QString filterName, QStringList patterns)
     : TOpenDialog(std::vector<TFileFilter>{{std::move(filterName), std::move(patterns)}}) {}
 
-QStringList TOpenDialog::NameFilters() const {
-    QStringList names;
-    for (const TFileFilter& filter : filters_)
-        names << filter.NameFilter();
-    return names;
-}
+QStringList TOpenDialog::NameFilters() const { return ::NameFilters(filters_); }
 
 bool TOpenDialog::Execute(QWidget* parent) {
     const std::optional<QString> chosen =
