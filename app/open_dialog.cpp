@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <stdexcept>
 
+#include "app/file_dialog_answer.h"
+
 TOpenDialog::TOpenDialog(std::vector<TFileFilter> filters) : filters_(std::move(filters)) {
     if (filters_.empty()) throw std::invalid_argument("an open dialog needs a filter");
 }
@@ -36,8 +38,5 @@ void ConfigureFileDialog(QFileDialog& fileDialog, const TOpenDialog& dialog) {
 std::optional<QString> ShowPlatformOpenDialog(QWidget* parent, const TOpenDialog& dialog) {
     QFileDialog fileDialog(parent);
     ConfigureFileDialog(fileDialog, dialog);
-    if (fileDialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList chosen = fileDialog.selectedFiles();
-    if (chosen.isEmpty()) return std::nullopt;
-    return chosen.first();
+    return FileDialogAnswer(fileDialog);
 }
