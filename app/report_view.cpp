@@ -46,8 +46,8 @@ void TReportView::SetReport(const Report& report) {
     for (const ReportSection& section : report)
         for (const ReportLine& line : section.lines)
             widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromStdString(line.label)));
-    // The labels whole where they leave the values half the width.
-    setColumnWidth(0, std::min(widest + 2 * indentation() + 16, std::max(viewport()->width() / 2, 160)));
+    // The labels whole where they leave the values half the window's width.
+    setColumnWidth(0, std::min(widest + 2 * indentation() + 16, std::max(window()->width() / 2, 160)));
 }
 
 void TReportView::SpanSectionTitles(const ReportSection& section, int row, const QModelIndex& parent) {
