@@ -19,6 +19,7 @@
 
 #include "app/application.h"
 #include "app/busy_cursor.h"
+#include "app/details_commands.h"
 #include "app/dropped_path.h"
 #include "app/dvd_volume_path.h"
 #include "app/item_height_delegate.h"
@@ -139,6 +140,7 @@ TForm1::TForm1(QWidget* parent)
     Lumora.SetDecimalSeparator(UserDecimalSeparator());
     WireEvents();
     AcceptFileDrops();
+    Details = new TDetailsCommands(*this);
 }
 
 TForm1::~TForm1() = default;
@@ -231,6 +233,7 @@ void TForm1::Wire(Control* control, Signal signal, void (TForm1::*handler)(QObje
 
 void TForm1::WireEvents() {
     Wire(btOpenFile, &QPushButton::clicked, &TForm1::btOpenFileClick);
+    Wire(edFilename, &QLineEdit::returnPressed, &TForm1::edFilenameReturn);
     Wire(btOpenDVD, &QPushButton::clicked, &TForm1::btOpenDVDClick);
     WireTitlesClick();
     // activated: only a pick by the user (mouse or keyboard), never a selection made by code.
@@ -422,6 +425,7 @@ void TForm1::OpenDVD(const std::string& fileName, const QString& displayName) {
     for (int32_t i = 0; i < titles.Count(); ++i)
         lines.append(QString::fromStdString(DvdTitleLine(i, titles.Items(i))));
     lbTitles->addItems(lines);
+    Details->DvdRead(Lumora);
 }
 
 void TForm1::lbTitlesClick(QObject*) {
@@ -452,6 +456,12 @@ void TForm1::OpenFile(const std::string& fileName, const QString& displayName) {
     for (const std::string& line : FilePageLines(Lumora))
         lines.append(QString::fromStdString(line));
     list->addItems(lines);
+    Details->FileRead(Lumora);
+}
+
+void TForm1::edFilenameReturn(QObject*) {
+    const QString typed = edFilename->text();
+    if (!typed.isEmpty()) OpenFile(QFile::encodeName(typed).toStdString(), typed);
 }
 
 void TForm1::OpenPath(const std::string& path) {

@@ -16,6 +16,8 @@
 #include "app/sorted_combo_box.h"
 #include "component/lumoram.h"
 
+class TDetailsCommands;
+
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -39,6 +41,8 @@ public:
     void btVideoSettingsClick(QObject* Sender);
     void btAudioSettingsClick(QObject* Sender);
     void btDSSettingsClick(QObject* Sender);
+    // Enter in edFilename: opens the typed path as "..." opens a chosen one.
+    void edFilenameReturn(QObject* Sender);
 
     // What the two "..." handlers do once their dialog has given a path: the path as the file
     // system spells it and as the edit box shows it.
@@ -94,6 +98,9 @@ public:
     TOpenDialog OpenDialog2;
 
     TKxLumora Lumora;
+
+    // The details window and the pages' ways to it (double click, context menu, Ctrl+I).
+    TDetailsCommands* Details = nullptr;
 
 private:
     void CreateControls();

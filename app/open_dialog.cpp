@@ -4,9 +4,7 @@
 #include <QFileDialog>
 #include <stdexcept>
 
-QString TFileFilter::NameFilter() const {
-    return name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-}
+#include "app/file_dialog_answer.h"
 
 TOpenDialog::TOpenDialog(std::vector<TFileFilter> filters) : filters_(std::move(filters)) {
     if (filters_.empty()) throw std::invalid_argument("an open dialog needs a filter");
@@ -15,12 +13,7 @@ TOpenDialog::TOpenDialog(std::vector<TFileFilter> filters) : filters_(std::move(
 TOpenDialog::TOpenDialog(QString filterName, QStringList patterns)
     : TOpenDialog(std::vector<TFileFilter>{{std::move(filterName), std::move(patterns)}}) {}
 
-QStringList TOpenDialog::NameFilters() const {
-    QStringList names;
-    for (const TFileFilter& filter : filters_)
-        names << filter.NameFilter();
-    return names;
-}
+QStringList TOpenDialog::NameFilters() const { return ::NameFilters(filters_); }
 
 bool TOpenDialog::Execute(QWidget* parent) {
     const std::optional<QString> chosen =
@@ -45,8 +38,5 @@ void ConfigureFileDialog(QFileDialog& fileDialog, const TOpenDialog& dialog) {
 std::optional<QString> ShowPlatformOpenDialog(QWidget* parent, const TOpenDialog& dialog) {
     QFileDialog fileDialog(parent);
     ConfigureFileDialog(fileDialog, dialog);
-    if (fileDialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList chosen = fileDialog.selectedFiles();
-    if (chosen.isEmpty()) return std::nullopt;
-    return chosen.first();
+    return FileDialogAnswer(fileDialog);
 }

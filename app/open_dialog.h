@@ -10,22 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app/file_filter.h"
+
 class QFileDialog;
 class QWidget;
 class TOpenDialog;
 
 // Asks the user for one existing file; nullopt when the user cancels.
 using FileChooser = std::function<std::optional<QString>(QWidget* parent, const TOpenDialog& dialog)>;
-
-// One entry of the dialog's file-type list. patterns: wildcard patterns as Qt's and the
-// desktop's file dialogs read them.
-struct TFileFilter {
-    QString name;
-    QStringList patterns;
-
-    // "Name (pattern pattern …)", the form the file dialogs take.
-    QString NameFilter() const;
-};
 
 class TOpenDialog {
 public:

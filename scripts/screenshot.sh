@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Renews the screenshots in docs/ under xvfb-run, through the real backends, with samples under
-# plain names in /tmp/Videos (a video with two audio streams, an authored DVD volume as a folder
-# and as an ISO image):
+# plain names in /tmp/Videos (a video with two audio streams, a Matroska file with every kind of
+# stream and chapters, an authored DVD volume as a folder and as an ISO image):
 #   screenshot-file-page.png       lumora_demo sample.avi
 #   screenshot-dvd-page.png        the volume opened by its VIDEO_TS.IFO, first title selected
 #   screenshot-catalogue-page.png  this machine's catalogue
 #   screenshot-drop.png            the volume's folder dropped onto the file page
 #   screenshot-dvd-image.png       lumora_demo MY_DVD.iso, first title selected (only when the
 #                                  DVD module reads images)
+#   screenshot-details-file.png    the details window of holiday.mkv, as tall as its rows
+#   screenshot-details-dvd.png     the details window of the volume, its second title expanded
 #   screenshot-catalogue-sound-server.png  the catalogue with a PulseAudio server of the picture's
 #                                  own (two null sinks, a null source), its audio lists open
 set -euo pipefail
@@ -23,6 +25,21 @@ sample="$samples/sample.avi"
 [ -f "$sample" ] || ffmpeg -v error -y -f lavfi -i testsrc=size=640x480:rate=25:duration=3 \
   -f lavfi -i sine=frequency=440:duration=3 -f lavfi -i sine=frequency=880:duration=3 \
   -map 0 -map 1 -map 2 -c:v mpeg4 -tag:v XVID -b:v 1500k -c:a:0 pcm_s16le -c:a:1 libmp3lame -ac:a:1 1 "$sample"
+# H.264 High, AC-3 5.1 "Surround" in English, Opus in Russian, forced French SubRip, two chapters,
+# a title and an artist: the details tests' holiday.mkv.
+mkv="$samples/holiday.mkv"
+if [ ! -f "$mkv" ]; then
+  parts=$(mktemp -d)
+  printf '1\n00:00:00,000 --> 00:00:01,000\nBonjour\n\n2\n00:00:01,000 --> 00:00:02,000\nSalut\n' >"$parts/subtitles.srt"
+  printf ';FFMETADATA1\ntitle=Holiday 2026\nartist=Someone\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Arrival\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Beach\n' >"$parts/metadata.txt"
+  ffmpeg -v error -y -f lavfi -i testsrc=rate=25:duration=2:size=1280x720 \
+    -f lavfi -i sine=frequency=440:duration=2:sample_rate=48000 -f lavfi -i sine=frequency=440:duration=2:sample_rate=48000 \
+    -i "$parts/subtitles.srt" -i "$parts/metadata.txt" -map 0 -map 1 -map 2 -map 3 -map_metadata 4 -map_chapters 4 \
+    -c:v libx264 -preset veryfast -pix_fmt yuv420p -color_primaries bt709 -color_trc bt709 -colorspace bt709 \
+    -c:a:0 ac3 -ac:a:0 6 -c:a:1 libopus -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:0 title=Surround \
+    -metadata:s:a:1 language=rus -metadata:s:s:0 language=fre -disposition:s:0 forced "$mkv"
+  rm -rf "$parts"
+fi
 volume="$samples/MY_DVD"
 if [ ! -d "$volume/VIDEO_TS" ]; then
   authored=$(mktemp -d)
@@ -32,14 +49,18 @@ fi
 image="$samples/MY_DVD.iso"
 [ -f "$image" ] || genisoimage -quiet -dvd-video -udf -V MY_DVD -o "$image" "$volume"
 
+screen=1024x768
 shoot() {
-  LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/app/window_screenshot "$@"
+  LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 ${screen}x24 -dpi 96" build/app/window_screenshot "$@"
 }
 mkdir -p docs
 shoot 1 docs/screenshot-file-page.png "$sample" && echo "wrote docs/screenshot-file-page.png"
 shoot 2 docs/screenshot-dvd-page.png "$sample" "$volume/VIDEO_TS/VIDEO_TS.IFO" && echo "wrote docs/screenshot-dvd-page.png"
 shoot 3 docs/screenshot-catalogue-page.png "$sample" && echo "wrote docs/screenshot-catalogue-page.png"
 shoot --drop docs/screenshot-drop.png "$sample" "$volume" && echo "wrote docs/screenshot-drop.png"
+screen=1024x1024 shoot --details docs/screenshot-details-file.png "$mkv" && echo "wrote docs/screenshot-details-file.png"
+shoot --details docs/screenshot-details-dvd.png "$volume/VIDEO_TS/VIDEO_TS.IFO" 2 &&
+  echo "wrote docs/screenshot-details-dvd.png"
 status=0
 shoot 2 docs/screenshot-dvd-image.png "$image" || status=$?
 case $status in

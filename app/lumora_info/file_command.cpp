@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "app/lumora_info/analysed_file.h"
 #include "app/lumora_info/exit_status.h"
-#include "app/lumora_info/file_names.h"
 #include "app/lumora_info/file_walk.h"
 #include "app/lumora_info/options.h"
 #include "app/lumora_info/ordered_work.h"
@@ -17,7 +17,6 @@
 #include "app/lumora_info/progress_bar.h"
 #include "app/lumora_info/writer.h"
 #include "component/lumoram.h"
-#include "mediainfo/analyse_media_file.h"
 #include "platform/com.h"
 #include "platform/user_locale.h"
 
@@ -42,18 +41,12 @@ public:
         TKxLumora& lumora = *lumora_;
         lumora.SetFileName(path);
         lumora.ReadFileInfo();
-        FileRecord record{path, lumora, std::nullopt};
-        const std::string& marker = lumora.VideoMajorType();
+        const FileRecord record = AnalysedFileRecord(path, lumora);
         ItemResult result;
         // A file met in a folder that is gone by its turn is left out, as the walk leaves it out.
-        result.gone = IsFailureMarker(marker) && foundByWalk_[index] &&
-                      ErrnoFromHResult(lumora.FileFailureResult()) == ENOENT;
+        result.gone =
+            record.failure && foundByWalk_[index] && ErrnoFromHResult(lumora.FileFailureResult()) == ENOENT;
         if (result.gone) return result;
-        if (IsFailureMarker(marker)) {
-            const char* error = marker == kFileNotFoundMarker ? "not found" : "not a media file";
-            record.failure =
-                Failure{path, error, FailureReason(lumora.FileFailureResult(), lumora.FileFailureDetail())};
-        }
         result.out = writer_.file(record);
         result.failed = record.failure.has_value();
         if (result.failed) result.error = *record.failure->reason;

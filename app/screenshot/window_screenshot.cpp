@@ -5,6 +5,9 @@
 //                                               opens FIRST, then drops DROPPED onto the file page:
 //                                               the window before the drop with the dragged item
 //                                               over it, and the window after
+//   window_screenshot --details OUTPUT.png PATH [TITLE]
+//                                               opens PATH, selects the volume's TITLE (from 1),
+//                                               and takes the details window of its page
 // Exit status 3 when a DVD path gave no title (nothing is written then).
 // LUMORA_SCREENSHOT_OPEN_LISTS, a comma-separated list of drop-down lists' object names, opens
 // those lists for a page picture, which is then taken from the screen: the window with the lists.
@@ -22,11 +25,15 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 
+#include "app/details_commands.h"
+#include "app/details_window.h"
 #include "app/dvd_volume_path.h"
 #include "app/lumora_demo_unit.h"
+#include "app/report_view.h"
 #include "app/start_up.h"
 #include "platform/com.h"
 
@@ -115,8 +122,36 @@ int Save(const QPixmap& picture, const QString& output) {
     return 1;
 }
 
+int DetailsPicture(TForm1& form, const QStringList& arguments) {
+    if (form.PageControl1->currentWidget() == form.TabSheet2) {
+        if (form.lbTitles->count() == 0) {
+            std::fprintf(stderr, "window_screenshot: the DVD module read no title\n");
+            return 3;
+        }
+        form.lbTitles->setCurrentRow(arguments.value(3, QStringLiteral("1")).toInt() - 1);
+    }
+    form.Details->ShowPageDetails();
+    TDetailsWindow* window = form.Details->Window();
+    if (window) {
+        // As tall as its rows (those of expanded sections), as far as the screen allows.
+        const QTreeView& tree = *window->Tree;
+        int rows = 0;
+        for (QModelIndex row = tree.model()->index(0, 0); row.isValid(); row = tree.indexBelow(row))
+            ++rows;
+        const int height = window->height() - tree.viewport()->height() + rows * tree.sizeHintForRow(0) + 4;
+        window->resize(window->width(),
+                       std::min(height, window->screen()->availableGeometry().height() - 40));
+    }
+    if (!window || !QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "window_screenshot: no details window\n");
+        return 1;
+    }
+    return Save(window->grab(), arguments[1]);
+}
+
 int Pictures(TForm1& form, const QStringList& arguments) {
     const QString output = arguments[1];
+    if (arguments[0] == QStringLiteral("--details")) return DetailsPicture(form, arguments);
     if (arguments[0] == QStringLiteral("--drop")) {
         form.PageControl1->setCurrentWidget(form.TabSheet1);
         const QPixmap before = form.grab();
@@ -160,11 +195,13 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     const QStringList arguments = QApplication::arguments().mid(1);
     const bool drop = !arguments.isEmpty() && arguments[0] == QStringLiteral("--drop");
+    const bool details = !arguments.isEmpty() && arguments[0] == QStringLiteral("--details");
     const bool pages = arguments.size() >= 3 && arguments[0].toInt() >= 1 && arguments[0].toInt() <= 3;
-    if (drop ? arguments.size() != 4 : !pages) {
+    if (drop ? arguments.size() != 4 : details ? arguments.size() < 3 || arguments.size() > 4 : !pages) {
         std::fprintf(stderr,
                      "usage: window_screenshot PAGE OUTPUT.png PATH...\n"
-                     "       window_screenshot --drop OUTPUT.png FIRST DROPPED\n");
+                     "       window_screenshot --drop OUTPUT.png FIRST DROPPED\n"
+                     "       window_screenshot --details OUTPUT.png PATH [TITLE]\n");
         return 2;
     }
     CoInitialize(nullptr);
@@ -172,7 +209,7 @@ int main(int argc, char** argv) {
     {
         TForm1 form;
         StartWindow(form, PathOf(arguments[2]));
-        for (const QString& path : arguments.mid(drop ? 4 : 3))
+        for (const QString& path : arguments.mid(drop || details ? 4 : 3))
             form.OpenPath(PathOf(path));
         if (!QTest::qWaitForWindowExposed(&form)) {
             std::fprintf(stderr, "window_screenshot: the window was never shown\n");

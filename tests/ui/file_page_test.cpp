@@ -187,6 +187,16 @@ private slots:
         QCOMPARE(form_->edFilename->text(), path);
     }
 
+    // Enter in the edit box opens the typed path as "..." opens a chosen one; nothing typed, nothing.
+    void enterOpensTheTypedPath() {
+        QTest::keyClick(form_->edFilename, Qt::Key_Return);
+        const QString path = VideoWithTwoAudioStreams(QStringLiteral("typed.avi"));
+        QTest::keyClicks(form_->edFilename, path);
+        QTest::keyClick(form_->edFilename, Qt::Key_Return);
+        QCOMPARE(OpenedPaths(), std::vector<std::string>{path.toStdString()});
+        QCOMPARE(Items(*form_->list), Texts(FilePageLines(form_->Lumora)));
+    }
+
 private:
     QString MakeFile(const QString& name) {
         const QString path = folder_.filePath(name);
