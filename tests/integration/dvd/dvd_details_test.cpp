@@ -1,0 +1,215 @@
+// Every fact of lumora_info --json --dvd's details on authored volumes, their images and patched
+// copies, against lsdvd -x -Ox, isoinfo -d and the stream ids the title sets' VOBs hold.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <map>
+#include <sstream>
+
+#include "tests/integration/dvd/authored_volumes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace lumora::testing;
+using nlohmann::json;
+
+enum class Form { Folder, Image, IsoLabelOnly, TwoAngles };
+
+const struct VolumeCase {
+    const char* volume;
+    Form form;
+} kVolumes[] = {
+    {"pal_mixed", Form::Folder},      {"ntsc_mixed", Form::Folder},       {"pal_details", Form::Folder},
+    {"pal_details", Form::Image},     {"pal_mixed", Form::IsoLabelOnly},  {"pal_mixed", Form::TwoAngles},
+};
+
+// Blanks the UDF volume identifiers (primary volume descriptors: tag 1 at their own sector), so
+// that only ISO 9660 names the volume.
+std::vector<uint8_t> WithoutUdfLabel(std::vector<uint8_t> image) {
+    for (uint32_t sector = 32; sector < 256 && (sector + 1) * 2048 <= image.size(); ++sector) {
+        uint8_t* descriptor = image.data() + sector * 2048;
+        const uint32_t at = descriptor[12] | descriptor[13] << 8 | descriptor[14] << 16;
+        if (descriptor[0] == 1 && descriptor[1] == 0 && at == sector) std::fill(descriptor + 24, descriptor + 56, 0);
+    }
+    return image;
+}
+
+// Title 1 gets two angles, its cells 2 and 3 an angle block, its second chapter (dvdauthor makes
+// none). lsdvd 0.17 counts every angle's cell in a chapter's length; one angle plays.
+constexpr int kOtherAngleCell = 3;
+void MakeTwoAngles(const fs::path& videoTs) {
+    std::vector<uint8_t> manager = ReadBytes(videoTs / "VIDEO_TS.IFO");
+    manager.at(BigEndian(manager, 0xC4, 4) * 2048 + 8 + 1) = 2;
+    WriteBytes(videoTs / "VIDEO_TS.IFO", manager);
+    std::vector<uint8_t> set = ReadBytes(videoTs / "VTS_01_0.IFO");
+    const size_t table = BigEndian(set, 0xCC, 4) * 2048;
+    const size_t chain = table + BigEndian(set, table + 8 + 4, 4);
+    const size_t cells = chain + BigEndian(set, chain + 0xE8, 2);
+    set.at(cells + 24) = static_cast<uint8_t>((set.at(cells + 24) & 0x0F) | 0x50);  // first of the block
+    set.at(cells + 48) = static_cast<uint8_t>((set.at(cells + 48) & 0x0F) | 0xD0);  // last
+    set.at(chain + 2) = 2;  // two programs: cells 1, and 2 with 3
+    WriteBytes(videoTs / "VTS_01_0.IFO", set);
+}
+
+// The stream ids of a title set's first VOB with the codec of each, as ffprobe reads them.
+std::map<uint32_t, std::string> VobStreams(const fs::path& vob) {
+    std::istringstream lines(
+        RunProgram("ffprobe -v error -show_entries stream=id,codec_name -of csv=p=0 " + ShellQuote(vob.string())).out);
+    std::map<uint32_t, std::string> streams;
+    for (std::string line; std::getline(lines, line);)
+        if (const size_t comma = line.find(",0x"); comma != std::string::npos)
+            streams[std::stoul(line.substr(comma + 1), nullptr, 16) & 0xFF] = line.substr(0, comma);
+    return streams;
+}
+
+// lsdvd's colour (Y Cr Cb) by the usual integer form of BT.601, against ours ("#RRGGBB").
+void ExpectColour(const std::string& lsdvd, const std::string& ours) {
+    const long v = std::stol(lsdvd, nullptr, 16);
+    const long c = ((v >> 16) & 255) - 16, e = ((v >> 8) & 255) - 128, d = (v & 255) - 128;
+    const long expected[] = {(298 * c + 409 * e + 128) >> 8, (298 * c - 100 * d - 208 * e + 128) >> 8,
+                             (298 * c + 516 * d + 128) >> 8};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(std::stol(ours.substr(1 + 2 * i, 2), nullptr, 16), std::clamp(expected[i], 0L, 255L), 2)
+            << lsdvd << " " << ours;
+}
+
+// lsdvd names the quantization code whatever the format; what it means depends on the format.
+json Quantization(const std::string& format, const std::string& lsdvd) {
+    const int code = lsdvd == "16bit" ? 0 : lsdvd == "20bit" ? 1 : lsdvd == "24bit" ? 2 : 3;
+    if (format == "lpcm") return code < 3 ? json(lsdvd.substr(0, 2) + " bit") : json();
+    if (format.starts_with("mpeg")) return code == 1 ? json("DRC") : json();
+    return code == 3 ? json("DRC") : json();
+}
+
+const std::map<std::string, std::string> kContents = {
+    {"Undefined", "not specified"}, {"Normal", "normal"}, {"Impaired", "visually impaired"},
+    {"Comments1", "director's comments"}, {"Comments2", "alternate director's comments"}, {"Large", "large"},
+    {"Children", "children's"}, {"Normal_CC", "normal captions"}, {"Large_CC", "large captions"},
+    {"Children_CC", "children's captions"}, {"Forced", "forced"}, {"Director", "director's comments"},
+    {"Large_Director", "large director's comments"}, {"Children_Director", "director's comments for children"}};
+
+std::vector<json> Available(const json& streams) {
+    std::vector<json> available;
+    for (const json& stream : streams)
+        if (stream.at("available") == true) available.push_back(stream);
+    return available;
+}
+
+// The comparison: every fact lsdvd prints, lengths within a frame; stream ids from the VOBs.
+void ExpectMatchesLsdvd(const json& dvd, const fs::path& path, const fs::path& videoTs, int otherAngleCell) {
+    const std::string xml = RunProgram("lsdvd -x -Ox " + ShellQuote(path.string())).out;
+    EXPECT_EQ(dvd.at("vmg_id"), XmlField(xml, "vmg_id"));
+    const std::string provider = XmlField(xml, "provider_id");
+    EXPECT_EQ(dvd.at("provider_id"), provider.empty() ? json() : json(provider));
+    EXPECT_EQ(dvd.at("longest_title"), std::stoi(XmlField(xml, "longest_track")));
+    const std::vector<std::string> tracks = XmlElements(xml, "track");
+    ASSERT_EQ(dvd.at("titles").size(), tracks.size());
+    for (size_t t = 0; t < tracks.size(); ++t) {
+        SCOPED_TRACE("title " + std::to_string(t + 1));
+        const std::string& track = tracks[t];
+        const json& title = dvd.at("titles")[t];
+        const double frame = 1 / std::stod(XmlField(track, "fps"));
+        EXPECT_EQ(title.at("title_set"), std::stoi(XmlField(track, "vts")));
+        EXPECT_EQ(title.at("title_in_set"), std::stoi(XmlField(track, "ttn")));
+        EXPECT_EQ(title.at("title_set_id"), XmlField(track, "vts_id"));
+        EXPECT_EQ(title.at("angles"), std::stoi(XmlField(track, "angles")));
+        const std::vector<std::string> cells = XmlElements(track, "cell");
+        ASSERT_EQ(title.at("cells").size(), cells.size());
+        for (size_t c = 0; c < cells.size(); ++c)
+            EXPECT_NEAR(title.at("cells")[c].at("length_s").get<double>(), std::stod(XmlField(cells[c], "length")),
+                        frame);
+        const std::vector<std::string> chapters = XmlElements(track, "chapter");
+        ASSERT_EQ(title.at("chapter_times").size(), chapters.size());
+        double start = 0;
+        for (size_t c = 0; c < chapters.size(); ++c) {
+            const int first = std::stoi(XmlField(chapters[c], "startcell"));
+            const int next = c + 1 < chapters.size() ? std::stoi(XmlField(chapters[c + 1], "startcell"))
+                                                     : static_cast<int>(cells.size()) + 1;
+            double length = std::stod(XmlField(chapters[c], "length"));
+            if (t == 0 && first <= otherAngleCell && otherAngleCell < next)
+                length -= std::stod(XmlField(cells.at(otherAngleCell - 1), "length"));
+            EXPECT_NEAR(title.at("chapter_times")[c].at("start_s").get<double>(), start, frame) << c;
+            EXPECT_NEAR(title.at("chapter_times")[c].at("length_s").get<double>(), length, frame) << c;
+            start += length;
+        }
+        const std::vector<std::string> colours = XmlElements(XmlField(track, "palette"), "color");
+        ASSERT_EQ(title.at("palette").size(), 16u);
+        for (size_t i = 0; i < colours.size(); ++i)
+            ExpectColour(colours[i], title.at("palette")[i]);
+
+        const auto vob = VobStreams(videoTs / ("VTS_0" + XmlField(track, "vts") + "_1.VOB"));
+        const std::vector<std::string> audio = XmlElements(track, "audio");
+        const std::vector<json> ours = Available(title.at("audio"));
+        ASSERT_EQ(ours.size(), audio.size());
+        for (size_t k = 0; k < audio.size(); ++k) {
+            std::string format = XmlField(audio[k], "format");
+            format.erase(format.find_last_not_of(' ') + 1);
+            const std::string code = XmlField(audio[k], "langcode");
+            EXPECT_EQ(ours[k].at("language_code"), code == "xx" ? json() : json(code)) << k;
+            EXPECT_EQ(ours[k].at("sample_rate"), std::stoi(XmlField(audio[k], "frequency"))) << k;
+            EXPECT_EQ(ours[k].at("channels"), std::stoi(XmlField(audio[k], "channels"))) << k;
+            EXPECT_EQ(ours[k].at("quantization"), Quantization(format, XmlField(audio[k], "quantization"))) << k;
+            EXPECT_EQ(ours[k].at("content"), kContents.at(XmlField(audio[k], "content"))) << k;
+            // dvdauthor sets the surround mode only for a Dolby Surround stream.
+            EXPECT_EQ(ours[k].at("dolby_surround"), XmlField(audio[k], "ap_mode") == "2") << k;
+            const auto id = ours[k].at("stream_id").get<uint32_t>();
+            const std::string codec = vob.count(id) ? vob.at(id) : "none";
+            EXPECT_EQ(codec.substr(0, 3), format == "mpeg1" ? "mp2" : format == "lpcm" ? "pcm" : format) << k;
+        }
+        const std::vector<std::string> subpictures = XmlElements(track, "subp");
+        const std::vector<json> subtitles = Available(title.at("subtitles"));
+        ASSERT_EQ(subtitles.size(), subpictures.size());
+        const bool wide = XmlField(track, "aspect") == "16/9";
+        for (size_t k = 0; k < subpictures.size(); ++k) {
+            const std::string code = XmlField(subpictures[k], "langcode");
+            EXPECT_EQ(subtitles[k].at("language_code"), code == "xx" ? json() : json(code)) << k;
+            EXPECT_EQ(subtitles[k].at("kind"), kContents.at(XmlField(subpictures[k], "content"))) << k;
+            for (const char* mode : wide ? std::vector{"wide", "letterbox"} : std::vector{"4:3"}) {
+                const uint32_t id = subtitles[k].at("stream_ids").at(mode);
+                EXPECT_TRUE(vob.count(id) && vob.at(id) == "dvd_subtitle") << k << " " << mode << " " << id;
+            }
+        }
+    }
+}
+
+using DvdDetails = AuthoredVolumes;
+
+TEST_F(DvdDetails, EveryFactAgreesWithLsdvdIsoinfoAndTheVobs) {
+    if (!HaveTool("isoinfo")) GTEST_SKIP() << "SKIPPED LOUDLY: isoinfo is not installed";
+    const TempDir work;
+    for (const VolumeCase& c : kVolumes) {
+        const fs::path source = Volume(c.volume);
+        SCOPED_TRACE(std::string(c.volume) + " as form " + std::to_string(static_cast<int>(c.form)));
+        fs::path path = source;
+        std::optional<VolumeCopy> copy;
+        if (c.form == Form::TwoAngles) {
+            copy.emplace(source, "ANGLES");
+            MakeTwoAngles(copy->VideoTs());
+            path = copy->Root();
+        } else if (c.form != Form::Folder) {
+            std::string why;
+            path = work.Path() / (std::string(c.volume) + ".iso");
+            ASSERT_TRUE(MakeDvdImage(source, path, &why)) << why;
+            if (c.form == Form::IsoLabelOnly) WriteBytes(path, WithoutUdfLabel(ReadBytes(path)));
+        }
+        const ProgramRun run = RunLumoraInfo("--json --dvd " + ShellQuote(path.string()));
+        ASSERT_EQ(run.status, 0) << run.err;
+        const json dvd = json::parse(run.out);
+        if (c.form == Form::Folder || c.form == Form::TwoAngles) {
+            EXPECT_EQ(dvd.at("label"), path.filename().string());
+            EXPECT_EQ(dvd.at("label_source"), "folder");
+        } else {
+            const std::string info = RunProgram("isoinfo -d -i " + ShellQuote(path.string())).out;
+            const size_t at = info.find("Volume id: ") + 11;
+            EXPECT_EQ(dvd.at("label"), info.substr(at, info.find('\n', at) - at));
+            EXPECT_EQ(dvd.at("label_source"), c.form == Form::Image ? "udf" : "iso9660");
+        }
+        ExpectMatchesLsdvd(dvd, path, source / "VIDEO_TS", c.form == Form::TwoAngles ? kOtherAngleCell : 0);
+        const std::string last = "\n\nЗаголовок " + std::to_string(dvd.at("titles").size()) + "\n";
+        EXPECT_NE(RunLumoraInfo("-of full --dvd " + ShellQuote(path.string())).out.find(last), std::string::npos);
+    }
+}
+
+}  // namespace
