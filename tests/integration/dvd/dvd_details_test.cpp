@@ -100,72 +100,72 @@ std::vector<json> Available(const json& streams) {
 // The comparison: every fact lsdvd prints, lengths within a frame; stream ids from the VOBs.
 void ExpectMatchesLsdvd(const json& dvd, const fs::path& path, const fs::path& videoTs, int otherAngleCell) {
     const std::string xml = RunProgram("lsdvd -x -Ox " + ShellQuote(path.string())).out;
-    EXPECT_EQ(dvd.at("vmg_id"), XmlField(xml, "vmg_id"));
-    const std::string provider = XmlField(xml, "provider_id");
+    EXPECT_EQ(dvd.at("vmg_id"), Field(xml, "vmg_id"));
+    const std::string provider = Field(xml, "provider_id");
     EXPECT_EQ(dvd.at("provider_id"), provider.empty() ? json() : json(provider));
-    EXPECT_EQ(dvd.at("longest_title"), std::stoi(XmlField(xml, "longest_track")));
-    const std::vector<std::string> tracks = XmlElements(xml, "track");
+    EXPECT_EQ(dvd.at("longest_title"), std::stoi(Field(xml, "longest_track")));
+    const std::vector<std::string> tracks = Elements(xml, "track");
     ASSERT_EQ(dvd.at("titles").size(), tracks.size());
     for (size_t t = 0; t < tracks.size(); ++t) {
         SCOPED_TRACE("title " + std::to_string(t + 1));
         const std::string& track = tracks[t];
         const json& title = dvd.at("titles")[t];
-        const double frame = 1 / std::stod(XmlField(track, "fps"));
-        EXPECT_EQ(title.at("title_set"), std::stoi(XmlField(track, "vts")));
-        EXPECT_EQ(title.at("title_in_set"), std::stoi(XmlField(track, "ttn")));
-        EXPECT_EQ(title.at("title_set_id"), XmlField(track, "vts_id"));
-        EXPECT_EQ(title.at("angles"), std::stoi(XmlField(track, "angles")));
-        const std::vector<std::string> cells = XmlElements(track, "cell");
+        const double frame = 1 / std::stod(Field(track, "fps"));
+        EXPECT_EQ(title.at("title_set"), std::stoi(Field(track, "vts")));
+        EXPECT_EQ(title.at("title_in_set"), std::stoi(Field(track, "ttn")));
+        EXPECT_EQ(title.at("title_set_id"), Field(track, "vts_id"));
+        EXPECT_EQ(title.at("angles"), std::stoi(Field(track, "angles")));
+        const std::vector<std::string> cells = Elements(track, "cell");
         ASSERT_EQ(title.at("cells").size(), cells.size());
         for (size_t c = 0; c < cells.size(); ++c)
-            EXPECT_NEAR(title.at("cells")[c].at("length_s").get<double>(), std::stod(XmlField(cells[c], "length")),
+            EXPECT_NEAR(title.at("cells")[c].at("length_s").get<double>(), std::stod(Field(cells[c], "length")),
                         frame);
-        const std::vector<std::string> chapters = XmlElements(track, "chapter");
+        const std::vector<std::string> chapters = Elements(track, "chapter");
         ASSERT_EQ(title.at("chapter_times").size(), chapters.size());
         double start = 0;
         for (size_t c = 0; c < chapters.size(); ++c) {
-            const int first = std::stoi(XmlField(chapters[c], "startcell"));
-            const int next = c + 1 < chapters.size() ? std::stoi(XmlField(chapters[c + 1], "startcell"))
+            const int first = std::stoi(Field(chapters[c], "startcell"));
+            const int next = c + 1 < chapters.size() ? std::stoi(Field(chapters[c + 1], "startcell"))
                                                      : static_cast<int>(cells.size()) + 1;
-            double length = std::stod(XmlField(chapters[c], "length"));
+            double length = std::stod(Field(chapters[c], "length"));
             if (t == 0 && first <= otherAngleCell && otherAngleCell < next)
-                length -= std::stod(XmlField(cells.at(otherAngleCell - 1), "length"));
+                length -= std::stod(Field(cells.at(otherAngleCell - 1), "length"));
             EXPECT_NEAR(title.at("chapter_times")[c].at("start_s").get<double>(), start, frame) << c;
             EXPECT_NEAR(title.at("chapter_times")[c].at("length_s").get<double>(), length, frame) << c;
             start += length;
         }
-        const std::vector<std::string> colours = XmlElements(XmlField(track, "palette"), "color");
+        const std::vector<std::string> colours = Elements(Field(track, "palette"), "color");
         ASSERT_EQ(title.at("palette").size(), 16u);
         for (size_t i = 0; i < colours.size(); ++i)
             ExpectColour(colours[i], title.at("palette")[i]);
 
-        const auto vob = VobStreams(videoTs / ("VTS_0" + XmlField(track, "vts") + "_1.VOB"));
-        const std::vector<std::string> audio = XmlElements(track, "audio");
+        const auto vob = VobStreams(videoTs / ("VTS_0" + Field(track, "vts") + "_1.VOB"));
+        const std::vector<std::string> audio = Elements(track, "audio");
         const std::vector<json> ours = Available(title.at("audio"));
         ASSERT_EQ(ours.size(), audio.size());
         for (size_t k = 0; k < audio.size(); ++k) {
-            std::string format = XmlField(audio[k], "format");
+            std::string format = Field(audio[k], "format");
             format.erase(format.find_last_not_of(' ') + 1);
-            const std::string code = XmlField(audio[k], "langcode");
+            const std::string code = Field(audio[k], "langcode");
             EXPECT_EQ(ours[k].at("language_code"), code == "xx" ? json() : json(code)) << k;
-            EXPECT_EQ(ours[k].at("sample_rate"), std::stoi(XmlField(audio[k], "frequency"))) << k;
-            EXPECT_EQ(ours[k].at("channels"), std::stoi(XmlField(audio[k], "channels"))) << k;
-            EXPECT_EQ(ours[k].at("quantization"), Quantization(format, XmlField(audio[k], "quantization"))) << k;
-            EXPECT_EQ(ours[k].at("content"), kContents.at(XmlField(audio[k], "content"))) << k;
+            EXPECT_EQ(ours[k].at("sample_rate"), std::stoi(Field(audio[k], "frequency"))) << k;
+            EXPECT_EQ(ours[k].at("channels"), std::stoi(Field(audio[k], "channels"))) << k;
+            EXPECT_EQ(ours[k].at("quantization"), Quantization(format, Field(audio[k], "quantization"))) << k;
+            EXPECT_EQ(ours[k].at("content"), kContents.at(Field(audio[k], "content"))) << k;
             // dvdauthor sets the surround mode only for a Dolby Surround stream.
-            EXPECT_EQ(ours[k].at("dolby_surround"), XmlField(audio[k], "ap_mode") == "2") << k;
+            EXPECT_EQ(ours[k].at("dolby_surround"), Field(audio[k], "ap_mode") == "2") << k;
             const auto id = ours[k].at("stream_id").get<uint32_t>();
             const std::string codec = vob.count(id) ? vob.at(id) : "none";
             EXPECT_EQ(codec.substr(0, 3), format == "mpeg1" ? "mp2" : format == "lpcm" ? "pcm" : format) << k;
         }
-        const std::vector<std::string> subpictures = XmlElements(track, "subp");
+        const std::vector<std::string> subpictures = Elements(track, "subp");
         const std::vector<json> subtitles = Available(title.at("subtitles"));
         ASSERT_EQ(subtitles.size(), subpictures.size());
-        const bool wide = XmlField(track, "aspect") == "16/9";
+        const bool wide = Field(track, "aspect") == "16/9";
         for (size_t k = 0; k < subpictures.size(); ++k) {
-            const std::string code = XmlField(subpictures[k], "langcode");
+            const std::string code = Field(subpictures[k], "langcode");
             EXPECT_EQ(subtitles[k].at("language_code"), code == "xx" ? json() : json(code)) << k;
-            EXPECT_EQ(subtitles[k].at("kind"), kContents.at(XmlField(subpictures[k], "content"))) << k;
+            EXPECT_EQ(subtitles[k].at("kind"), kContents.at(Field(subpictures[k], "content"))) << k;
             for (const char* mode : wide ? std::vector{"wide", "letterbox"} : std::vector{"4:3"}) {
                 const uint32_t id = subtitles[k].at("stream_ids").at(mode);
                 EXPECT_TRUE(vob.count(id) && vob.at(id) == "dvd_subtitle") << k << " " << mode << " " << id;

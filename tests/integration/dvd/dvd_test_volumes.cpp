@@ -95,7 +95,7 @@ std::vector<LsdvdTitle> Lsdvd(const fs::path& volume) {
     return titles;
 }
 
-std::vector<std::string> XmlElements(const std::string& xml, const std::string& tag) {
+std::vector<std::string> Elements(const std::string& xml, const std::string& tag) {
     std::vector<std::string> found;
     const std::regex element("<" + tag + ">([\\s\\S]*?)</" + tag + ">");
     for (auto it = std::sregex_iterator(xml.begin(), xml.end(), element); it != std::sregex_iterator(); ++it)
@@ -103,8 +103,8 @@ std::vector<std::string> XmlElements(const std::string& xml, const std::string& 
     return found;
 }
 
-std::string XmlField(const std::string& xml, const std::string& tag) {
-    const auto found = XmlElements(xml, tag);
+std::string Field(const std::string& xml, const std::string& tag) {
+    const auto found = Elements(xml, tag);
     return found.empty() ? std::string() : found.front();
 }
 

@@ -45,8 +45,8 @@ struct LsdvdTitle {
 std::vector<LsdvdTitle> Lsdvd(const std::filesystem::path& volume);
 
 // In lsdvd's XML: the text of each <tag>…</tag> in order, and of the first (empty when none).
-std::vector<std::string> XmlElements(const std::string& xml, const std::string& tag);
-std::string XmlField(const std::string& xml, const std::string& tag);
+std::vector<std::string> Elements(const std::string& xml, const std::string& tag);
+std::string Field(const std::string& xml, const std::string& tag);
 
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);

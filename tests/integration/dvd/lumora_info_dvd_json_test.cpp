@@ -49,7 +49,7 @@ TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
     EXPECT_EQ(dvd.at("regions"), json::parse("[1,2,3,4,5,6,7,8]")) << "dvdauthor leaves every region open";
 
     const std::string xml = RunProgram("lsdvd -Ox -x " + ShellQuote(volume.string())).out;
-    const std::vector<std::string> tracks = XmlElements(xml, "track");
+    const std::vector<std::string> tracks = Elements(xml, "track");
     ASSERT_FALSE(tracks.empty()) << xml;
     const json& titles = dvd.at("titles");
     ASSERT_EQ(titles.size(), tracks.size());
@@ -61,21 +61,21 @@ TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
         SCOPED_TRACE("title " + std::to_string(t + 1));
         const std::string& track = tracks[t];
         const json& title = titles[t];
-        EXPECT_EQ(title.at("number"), Int(XmlField(track, "ix")));
-        const double fps = std::atof(XmlField(track, "fps").c_str());
+        EXPECT_EQ(title.at("number"), Int(Field(track, "ix")));
+        const double fps = std::atof(Field(track, "fps").c_str());
         EXPECT_NEAR(title.at("playing_time").at("duration_s").get<double>(),
-                    std::atof(XmlField(track, "length").c_str()), 1 / fps);
-        EXPECT_EQ(title.at("chapters"), XmlElements(track, "chapter").size());
+                    std::atof(Field(track, "length").c_str()), 1 / fps);
+        EXPECT_EQ(title.at("chapters"), Elements(track, "chapter").size());
         const json& video = title.at("video");
-        EXPECT_EQ(video.at("standard"), XmlField(track, "format"));
-        EXPECT_EQ(video.at("aspect_ratio"), std::regex_replace(XmlField(track, "aspect"), std::regex("/"), ":"));
-        EXPECT_EQ(video.at("width"), Int(XmlField(track, "width")));
-        EXPECT_EQ(video.at("frame_height"), Int(XmlField(track, "height")));
+        EXPECT_EQ(video.at("standard"), Field(track, "format"));
+        EXPECT_EQ(video.at("aspect_ratio"), std::regex_replace(Field(track, "aspect"), std::regex("/"), ":"));
+        EXPECT_EQ(video.at("width"), Int(Field(track, "width")));
+        EXPECT_EQ(video.at("frame_height"), Int(Field(track, "height")));
         // lsdvd prints the system's full height; a SIF picture has half of it.
-        EXPECT_TRUE(video.at("height") == Int(XmlField(track, "height")) ||
-                    video.at("height") == Int(XmlField(track, "height")) / 2);
+        EXPECT_TRUE(video.at("height") == Int(Field(track, "height")) ||
+                    video.at("height") == Int(Field(track, "height")) / 2);
 
-        const std::vector<std::string> audio = XmlElements(track, "audio");
+        const std::vector<std::string> audio = Elements(track, "audio");
         ASSERT_EQ(title.at("audio").size(), audio.size());
         for (size_t k = 0; k < audio.size(); ++k) {
             SCOPED_TRACE("audio " + std::to_string(k));
@@ -83,16 +83,16 @@ TEST_P(LumoraInfoDvdJson, AgreesWithLsdvd) {
             std::string format = stream.at("format").get<std::string>();
             std::transform(format.begin(), format.end(), format.begin(), ::tolower);
             EXPECT_EQ(format.substr(0, format.find(' ')),
-                      std::regex_replace(XmlField(audio[k], "format"), std::regex("(ext)? *$"), ""));
-            EXPECT_EQ(stream.at("sample_rate"), Int(XmlField(audio[k], "frequency")));
-            EXPECT_EQ(stream.at("channels"), Int(XmlField(audio[k], "channels")));
-            EXPECT_EQ(stream.at("language_code"), LanguageCode(XmlField(audio[k], "langcode")));
+                      std::regex_replace(Field(audio[k], "format"), std::regex("(ext)? *$"), ""));
+            EXPECT_EQ(stream.at("sample_rate"), Int(Field(audio[k], "frequency")));
+            EXPECT_EQ(stream.at("channels"), Int(Field(audio[k], "channels")));
+            EXPECT_EQ(stream.at("language_code"), LanguageCode(Field(audio[k], "langcode")));
         }
-        for (const std::string& subpicture : XmlElements(track, "subp")) {
-            const size_t index = static_cast<size_t>(Int(XmlField(subpicture, "ix"))) - 1;
+        for (const std::string& subpicture : Elements(track, "subp")) {
+            const size_t index = static_cast<size_t>(Int(Field(subpicture, "ix"))) - 1;
             ASSERT_LT(index, title.at("subtitles").size());
             EXPECT_EQ(title.at("subtitles")[index].at("language_code"),
-                      LanguageCode(XmlField(subpicture, "langcode")));
+                      LanguageCode(Field(subpicture, "langcode")));
         }
 
         jsonLines.push_back(title.at("text"));

@@ -161,4 +161,6 @@ cat >"$work/pal_details.xml" <<XML
   </titles></titleset>
 </dvdauthor>
 XML
-author pal_details pal
+# Its video manager is the one the XML makes, which keeps the provider (-T would write another).
+rm -rf "${out:?}/pal_details"
+VIDEO_FORMAT=PAL dvdauthor -x "$work/pal_details.xml" >/dev/null 2>&1
