@@ -69,20 +69,12 @@ class FakeNavigator : public ComObject<IDvdInfo2, IDvdControl2, IDvdDetails>, Co
 public:
     FakeNavigator(FakeDvdSetup setup, Record record) : Counted(std::move(record)), setup_(setup) {}
 
-    HRESULT QueryInterface(const IID& iid, void** out) override {
-        if (out && !setup_.volumeDetails && IsEqualGUID(iid, IID_IDvdDetails)) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        return ComObject::QueryInterface(iid, out);
-    }
     HRESULT GetVolumeDetails(DvdVolumeDetails* details) override {
-        Log("GetVolumeDetails");
+        if (!setup_.volumeDetails) return E_FAIL;
         *details = *setup_.volumeDetails;
         return S_OK;
     }
     HRESULT GetTitleDetails(ULONG title, DvdTitleDetails* details) override {
-        Log(WithNumber("GetTitleDetails", title));
         if (title == 0 || title > setup_.titleDetails.size()) return E_INVALIDARG;
         if (!setup_.titleDetails[title - 1]) return E_FAIL;
         *details = *setup_.titleDetails[title - 1];

@@ -40,8 +40,8 @@ struct FakeDvdSetup {
     // numbered ones).
     std::vector<FakeDvdTitle> script = {};
     std::function<void()> onRender = {};  // called as RenderDvdVideoVolume is
-    // With volume details the navigator offers IDvdDetails; title t's details are at t − 1, none
-    // for a broken title (E_FAIL), and titles past the list do not exist (E_INVALIDARG).
+    // IDvdDetails: without volume details GetVolumeDetails fails; title t's details are at t − 1,
+    // none for a broken title (E_FAIL), and titles past the list do not exist (E_INVALIDARG).
     std::optional<DvdVolumeDetails> volumeDetails = {};
     std::vector<std::optional<DvdTitleDetails>> titleDetails = {};
 };

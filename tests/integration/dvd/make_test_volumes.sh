@@ -148,8 +148,7 @@ author pal_silent pal
 # stream with its own stream per display mode, an RGB palette, two chapters.
 encode pal_details 2 pal mpeg2 16:9 ac3-2 lpcm-2
 subpictures pal_details 2
-printf '%s\n' ff0000 00ff00 0000ff ffffff 000000 808080 ffff00 00ffff ff00ff 102030 405060 708090 \
-  a0b0c0 d0e0f0 123456 abcdef >"$work/palette.rgb"
+printf '%s\n' ff0000 00ff00 0000ff ffffff 000000 808080 ffff00 00ffff ff00ff 102030 405060 708090 a0b0c0 d0e0f0 123456 abcdef >"$work/palette.rgb"
 cat >"$work/pal_details.xml" <<XML
 <dvdauthor dest="$out/pal_details" provider="LUMORA-TEST">
   <vmgm/>
