@@ -16,21 +16,24 @@ constexpr size_t kMaxText = 1024;
 class ByteWriter {
 public:
     template <class T>
-    void Put(const T& value) {
-        static_assert(std::is_trivially_copyable_v<T>);
-        const size_t at = bytes_.size();
-        bytes_.resize(at + sizeof value);
-        std::memcpy(bytes_.data() + at, &value, sizeof value);
+    bool operator()(const T& value) {
+        if constexpr (std::is_same_v<T, std::string>) {
+            return List(std::vector<char>(value.begin(), value.end()), kMaxText);
+        } else {
+            static_assert(std::is_trivially_copyable_v<T>);
+            const size_t at = bytes_.size();
+            bytes_.resize(at + sizeof value);
+            std::memcpy(bytes_.data() + at, &value, sizeof value);
+            return true;
+        }
     }
     template <class T>
-    void PutList(const std::vector<T>& items, size_t limit) {
+    bool List(const std::vector<T>& items, size_t limit) {
         const auto count = static_cast<uint32_t>(std::min(items.size(), limit));
-        Put(count);
+        (*this)(count);
         for (uint32_t i = 0; i < count; ++i)
-            Put(items[i]);
-    }
-    void PutText(const std::string& text) {
-        PutList(std::vector<char>(text.begin(), text.end()), kMaxText);
+            (*this)(items[i]);
+        return true;
     }
     std::vector<uint8_t> Bytes() && { return std::move(bytes_); }
 
@@ -44,30 +47,30 @@ public:
     explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
     template <class T>
-    bool Take(T& value) {
-        static_assert(std::is_trivially_copyable_v<T>);
-        if (failed_ || bytes_.size() < sizeof value) return Fail();
-        std::memcpy(&value, bytes_.data(), sizeof value);
-        bytes_ = bytes_.subspan(sizeof value);
-        return true;
+    bool operator()(T& value) {
+        if constexpr (std::is_same_v<T, std::string>) {
+            std::vector<char> characters;
+            if (!List(characters, kMaxText)) return false;
+            value.assign(characters.begin(), characters.end());
+            return true;
+        } else {
+            static_assert(std::is_trivially_copyable_v<T>);
+            if (failed_ || bytes_.size() < sizeof value) return Fail();
+            std::memcpy(&value, bytes_.data(), sizeof value);
+            bytes_ = bytes_.subspan(sizeof value);
+            return true;
+        }
     }
     template <class T>
-    bool TakeList(std::vector<T>& items, size_t limit) {
+    bool List(std::vector<T>& items, size_t limit) {
         uint32_t count = 0;
-        if (!Take(count) || count > limit || count > bytes_.size() / sizeof(T)) return Fail();
+        if (!(*this)(count) || count > limit || count > bytes_.size() / sizeof(T)) return Fail();
         items.resize(count);
         for (T& item : items)
-            Take(item);
+            (*this)(item);
         return !failed_;
     }
-    bool TakeText(std::string& text) {
-        std::vector<char> characters;
-        if (!TakeList(characters, kMaxText)) return false;
-        text.assign(characters.begin(), characters.end());
-        return true;
-    }
     size_t Left() const { return bytes_.size(); }
-    bool Failed() const { return failed_; }
 
 private:
     bool Fail() {
@@ -79,56 +82,37 @@ private:
     bool failed_ = false;
 };
 
-void PutVolumeDetails(ByteWriter& out, const DvdVolumeDetails& volume) {
-    out.PutText(volume.label);
-    out.Put(volume.labelSource);
-    out.PutText(volume.vmgIdentifier);
-    out.PutText(volume.providerIdentifier);
-    out.Put(volume.titleSets);
-    out.Put(volume.category);
+// The fields in their order, for writing (const records) and for reading alike.
+template <class Stream, class Volume>
+bool VolumeDetailsFields(Stream& bytes, Volume& volume) {
+    return bytes(volume.label) && bytes(volume.labelSource) && bytes(volume.vmgIdentifier) &&
+           bytes(volume.providerIdentifier) && bytes(volume.titleSets) && bytes(volume.category);
 }
 
-bool TakeVolumeDetails(ByteReader& in, DvdVolumeDetails& volume) {
-    return in.TakeText(volume.label) && in.Take(volume.labelSource) && in.TakeText(volume.vmgIdentifier) &&
-           in.TakeText(volume.providerIdentifier) && in.Take(volume.titleSets) && in.Take(volume.category);
-}
-
-void PutTitleDetails(ByteWriter& out, const DvdTitleDetails& title) {
-    out.Put(title.titleSet);
-    out.Put(title.titleInSet);
-    out.Put(title.angles);
-    out.PutText(title.titleSetIdentifier);
-    out.Put(title.playbackTime);
-    out.Put(title.video);
-    out.PutList(title.audio, kDvdMaxAudioStreams);
-    out.PutList(title.subpictures, kDvdMaxSubpictureStreams);
-    out.Put(title.palette);
-    out.PutList(title.programMap, kDvdMaxPrograms);
-    out.PutList(title.cells, kDvdMaxCells);
-}
-
-bool TakeTitleDetails(ByteReader& in, DvdTitleDetails& title) {
-    return in.Take(title.titleSet) && in.Take(title.titleInSet) && in.Take(title.angles) &&
-           in.TakeText(title.titleSetIdentifier) && in.Take(title.playbackTime) && in.Take(title.video) &&
-           in.TakeList(title.audio, kDvdMaxAudioStreams) &&
-           in.TakeList(title.subpictures, kDvdMaxSubpictureStreams) && in.Take(title.palette) &&
-           in.TakeList(title.programMap, kDvdMaxPrograms) && in.TakeList(title.cells, kDvdMaxCells);
+template <class Stream, class Title>
+bool TitleDetailsFields(Stream& bytes, Title& title) {
+    return bytes(title.titleSet) && bytes(title.titleInSet) && bytes(title.angles) &&
+           bytes(title.titleSetIdentifier) && bytes(title.playbackTime) && bytes(title.video) &&
+           bytes.List(title.audio, kDvdMaxAudioStreams) &&
+           bytes.List(title.subpictures, kDvdMaxSubpictureStreams) && bytes(title.palette) &&
+           bytes.List(title.programMap, kDvdMaxPrograms) && bytes.List(title.cells, kDvdMaxCells);
 }
 
 }  // namespace
 
 std::vector<uint8_t> SerializeSnapshot(const VolumeSnapshot& snapshot) {
     ByteWriter out;
-    out.Put(kMagic);
+    out(kMagic);
     VolumeFacts facts = snapshot.facts;
     facts.titleCount = static_cast<ULONG>(snapshot.titles.size());
-    out.Put(facts);
-    PutVolumeDetails(out, snapshot.volumeDetails);
+    out(facts);
+    VolumeDetailsFields(out, snapshot.volumeDetails);
+    const DvdTitleDetails none;
     for (size_t i = 0; i < snapshot.titles.size(); ++i) {
-        out.Put(snapshot.titles[i]);
-        PutTitleDetails(out, i < snapshot.titleDetails.size() ? snapshot.titleDetails[i] : DvdTitleDetails{});
+        out(snapshot.titles[i]);
+        TitleDetailsFields(out, i < snapshot.titleDetails.size() ? snapshot.titleDetails[i] : none);
     }
-    out.Put(kMagic);
+    out(kMagic);
     return std::move(out).Bytes();
 }
 
@@ -138,16 +122,16 @@ std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes
     uint32_t magic = 0;
     VolumeSnapshot snapshot{};
     snapshot.location = std::move(location);
-    if (!in.Take(magic) || magic != kMagic || !in.Take(snapshot.facts) ||
-        !TakeVolumeDetails(in, snapshot.volumeDetails))
+    if (!in(magic) || magic != kMagic || !in(snapshot.facts) ||
+        !VolumeDetailsFields(in, snapshot.volumeDetails))
         return std::nullopt;
     const size_t count = snapshot.facts.titleCount;
     if (count > in.Left() / sizeof(TitleFacts)) return std::nullopt;
     snapshot.titles.resize(count);
     snapshot.titleDetails.resize(count);
     for (size_t i = 0; i < count; ++i)
-        if (!in.Take(snapshot.titles[i]) || !TakeTitleDetails(in, snapshot.titleDetails[i])) return std::nullopt;
-    if (!in.Take(magic) || magic != kMagic || in.Left() != 0) return std::nullopt;
+        if (!in(snapshot.titles[i]) || !TitleDetailsFields(in, snapshot.titleDetails[i])) return std::nullopt;
+    if (!in(magic) || magic != kMagic || in.Left() != 0) return std::nullopt;
     return snapshot;
 }
 

@@ -70,7 +70,8 @@ DvdTime ToDvdTime(const dvd_time_t& time) {
             IsBcd(time.hour, 9) && IsBcd(time.minute, 5) && IsBcd(time.second, 5) && IsBcd(frames, 3)};
 }
 
-DvdTitleDetails ReadTitleDetails(const title_info_t& info, const vtsi_mat_t& titleSet, const pgc_t& entryChain) {
+DvdTitleDetails ReadTitleDetails(const title_info_t& info, const vtsi_mat_t& titleSet,
+                                 const pgc_t& entryChain) {
     DvdTitleDetails details;
     details.titleSet = info.title_set_nr;
     details.titleInSet = info.vts_ttn;
@@ -78,7 +79,8 @@ DvdTitleDetails ReadTitleDetails(const title_info_t& info, const vtsi_mat_t& tit
     details.titleSetIdentifier = IfoText(titleSet.vts_identifier);
     details.playbackTime = ToDvdTime(entryChain.playback_time);
     details.video = VideoOf(titleSet.vts_video_attr);
-    const size_t audio = std::min<size_t>(titleSet.nr_of_vts_audio_streams, std::size(titleSet.vts_audio_attr));
+    const size_t audio =
+        std::min<size_t>(titleSet.nr_of_vts_audio_streams, std::size(titleSet.vts_audio_attr));
     for (size_t i = 0; i < audio; ++i)
         details.audio.push_back(AudioOf(titleSet.vts_audio_attr[i], entryChain.audio_control[i]));
     const size_t subpictures =

@@ -13,6 +13,7 @@ DvdTime ToDvdTime(const dvd_time_t& time);
 
 // The title set's streams come with the entry chain's control words; its programs and cells are
 // the chain's, as many as it counts and has tables for.
-DvdTitleDetails ReadTitleDetails(const title_info_t& info, const vtsi_mat_t& titleSet, const pgc_t& entryChain);
+DvdTitleDetails ReadTitleDetails(const title_info_t& info, const vtsi_mat_t& titleSet,
+                                 const pgc_t& entryChain);
 
 }  // namespace lumora::dvdread

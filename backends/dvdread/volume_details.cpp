@@ -44,12 +44,9 @@ VolumeLabel ReadVolumeLabel(dvd_reader_t* reader, const VolumeLocation& location
 }
 
 DvdVolumeDetails VolumeDetailsOf(const vmgi_mat_t& manager, VolumeLabel label) {
-    return {std::move(label.text),
-            label.source,
-            IfoText(manager.vmg_identifier),
-            IfoText(manager.provider_identifier),
-            manager.vmg_nr_of_title_sets,
-            manager.vmg_category};
+    return {std::move(label.text),           label.source,
+            IfoText(manager.vmg_identifier), IfoText(manager.provider_identifier),
+            manager.vmg_nr_of_title_sets,    manager.vmg_category};
 }
 
 }  // namespace lumora::dvdread

@@ -111,8 +111,8 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshot(const VolumeLocation& location,
     facts.menuSubpictureStreams = std::min<ULONG>(mat.nr_of_vmgm_subp_streams, kMaxSubpictureStreams);
     facts.firstPlayUserOperations =
         manager.first_play_pgc ? ToUserOperations(manager.first_play_pgc->prohibited_ops) : 0;
-    snapshot.volumeDetails = VolumeDetailsOf(
-        mat, ReadVolumeLabel(volume->Reader(), location, source->HasIsoPrimaryVolume()));
+    snapshot.volumeDetails =
+        VolumeDetailsOf(mat, ReadVolumeLabel(volume->Reader(), location, source->HasIsoPrimaryVolume()));
     snapshot.titles.reserve(facts.titleCount);
     snapshot.titleDetails.resize(facts.titleCount);
     for (uint32_t t = 1; t <= facts.titleCount; ++t)
