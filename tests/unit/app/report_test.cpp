@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/page_text/dvd_details_report.h"
+#include "component/lumoram.h"
+
 namespace {
 
 TEST(Report, TextNestsSectionsAndSeparatesTheTopLevelOnes) {
@@ -30,6 +33,17 @@ TEST(Report, ValuesStayOneLineOfTextAndLongOnesAreCut) {
     for (const auto& c : cases)
         EXPECT_EQ(ReportValue(c.raw), c.shown) << c.raw;
     EXPECT_EQ(ReportValue(std::string(2000, 'z')).size(), kReportValueLimit + std::string("…").size());
+}
+
+TEST(DvdDetailsName, WithoutALabelTheFolderOrImageTheUserNamedAskingNoFileSystem) {
+    TKxLumora lumora;
+    for (const auto& [path, name] : {std::pair{"/gone/MOVIE/video_ts/VTS_01_0.IFO", "MOVIE"},
+                                     {"/gone/MOVIE/VIDEO_TS/", "MOVIE"},
+                                     {"/gone/MOVIE", "MOVIE"},
+                                     {"/gone/disc.iso", "disc.iso"}}) {
+        lumora.SetFileName(path);
+        EXPECT_EQ(DvdDetailsName(lumora), name) << path;
+    }
 }
 
 }  // namespace
