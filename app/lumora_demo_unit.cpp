@@ -92,7 +92,8 @@ QComboBox* MakeEditableComboBox(QWidget* page) {
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setItemDelegate(new ItemHeightDelegate(kItemHeight, box));
     // The chosen line shows from its first character, not its end, when it is wider than the box.
-    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box] { box->lineEdit()->setCursorPosition(0); });
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [box] { box->lineEdit()->setCursorPosition(0); });
     return box;
 }
 

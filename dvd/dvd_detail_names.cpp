@@ -44,14 +44,22 @@ std::string DvdAudioContentName(uint8_t codeExtension) {
 
 std::string DvdSubpictureKindName(uint8_t codeExtension) {
     constexpr const char* kNames[] = {
-        "not specified",       "normal",
-        "large",               "children's",
-        nullptr,               "normal captions",
-        "large captions",      "children's captions",
-        nullptr,               "forced",
-        nullptr,               nullptr,
-        nullptr,               "director's comments",
-        "large director's comments", "director's comments for children",
+        "not specified",
+        "normal",
+        "large",
+        "children's",
+        nullptr,
+        "normal captions",
+        "large captions",
+        "children's captions",
+        nullptr,
+        "forced",
+        nullptr,
+        nullptr,
+        nullptr,
+        "director's comments",
+        "large director's comments",
+        "director's comments for children",
     };
     return Named(kNames, std::size(kNames), codeExtension);
 }

@@ -68,7 +68,7 @@ struct DvdAudioDetails {
     bool multichannelExtension = false;
     uint8_t languageType = 0;     // 1: languageCode holds a language
     uint8_t applicationMode = 0;  // 0 none, 1 karaoke, 2 surround
-    uint8_t quantization = 0;  // LPCM: 0 16, 1 20, 2 24 bits; MPEG: 1 dynamic range control; AC-3, DTS: 3
+    uint8_t quantization = 0;     // LPCM: 0 16, 1 20, 2 24 bits; MPEG: 1 dynamic range control; AC-3, DTS: 3
     uint8_t sampleFrequency = 0;  // 0 48 kHz, 1 96 kHz
     uint8_t channels = 0;         // the count less one
     uint16_t languageCode = 0;    // two ISO 639-1 letters, the first in the high byte
@@ -112,9 +112,9 @@ struct DvdTitleDetails {
     std::string titleSetIdentifier;  // "DVDVIDEO-VTS", as stored
     DvdTime playbackTime;            // the entry program chain's
     DvdVideoDetails video;
-    std::vector<DvdAudioDetails> audio;              // every stream of the title set, at most 8
-    std::vector<DvdSubpictureDetails> subpictures;   // at most 32
-    std::array<uint32_t, 16> palette{};              // the entry chain's colours as 0x00YYCrCb
+    std::vector<DvdAudioDetails> audio;             // every stream of the title set, at most 8
+    std::vector<DvdSubpictureDetails> subpictures;  // at most 32
+    std::array<uint32_t, 16> palette{};             // the entry chain's colours as 0x00YYCrCb
     // The entry chain's programs (its chapters, as players count them): the number of each one's
     // first cell, as stored; and its cells in order.
     std::vector<uint8_t> programMap;

@@ -49,8 +49,9 @@ void PutDvdTitleDetails(Json& title, const TKxDVDTitleDetails* details) {
     Json palette = Json::array();
     if (read) {
         for (const TKxDVDChapter& chapter : details->Chapters)
-            chapters.push_back(
-                {{"number", chapter.Number}, {"start_s", Seconds(chapter.Start)}, {"length_s", Seconds(chapter.Length)}});
+            chapters.push_back({{"number", chapter.Number},
+                                {"start_s", Seconds(chapter.Start)},
+                                {"length_s", Seconds(chapter.Length)}});
         for (const TKxDVDCell& cell : details->Cells)
             cells.push_back({{"start_s", Seconds(cell.Start)},
                              {"length_s", Seconds(cell.Length)},

@@ -174,7 +174,8 @@ void PutDvdFacts(Json& object, const TKxDVDInfo& dvd, const TKxDVDDetails& detai
     Json titles = Json::array();
     for (int32_t i = 0; i < dvd.Titles.Count(); ++i) {
         const auto at = static_cast<size_t>(i);
-        titles.push_back(Title(i, dvd.Titles.Items(i), at < details.Titles.size() ? &details.Titles[at] : nullptr));
+        titles.push_back(
+            Title(i, dvd.Titles.Items(i), at < details.Titles.size() ? &details.Titles[at] : nullptr));
     }
     object["titles"] = std::move(titles);
 }

@@ -19,7 +19,7 @@ struct FileRecord {
 
 struct DvdRecord {
     std::string path;
-    const TKxDVDInfo& dvd;     // after a ReadDVDInfo that found a volume at path
+    const TKxDVDInfo& dvd;    // after a ReadDVDInfo that found a volume at path
     const TKxLumora& lumora;  // that read it, with its details
 };
 

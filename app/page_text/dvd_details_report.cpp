@@ -81,18 +81,21 @@ ReportSection VolumeSection(const TKxLumora& lumora) {
 
 ReportSection ChaptersSection(const TKxDVDTitleDetails& title, const std::string& separator) {
     Lines lines(separator);
-    const bool differs = title.ChaptersLength && title.Length && std::fabs(*title.ChaptersLength - *title.Length) > 0.0005;
+    const bool differs =
+        title.ChaptersLength && title.Length && std::fabs(*title.ChaptersLength - *title.Length) > 0.0005;
     if (differs)
-        lines.Add("Сумма длин", FormatClockTime(*title.ChaptersLength, separator) + " — не равна длительности заголовка");
+        lines.Add("Сумма длин",
+                  FormatClockTime(*title.ChaptersLength, separator) + " — не равна длительности заголовка");
     std::vector<ReportSection> chapters;
     for (const TKxDVDChapter& chapter : title.Chapters) {
         Lines chapterLines(separator);
         chapterLines.Time("Начало", chapter.Start);
         chapterLines.Time("Длина", chapter.Length);
-        chapterLines.Add("Ячейки", chapter.LastCell == 0 ? "вне таблицы ячеек (" + std::to_string(chapter.FirstCell) + ")"
-                                   : chapter.LastCell == chapter.FirstCell
-                                       ? std::to_string(chapter.FirstCell)
-                                       : std::to_string(chapter.FirstCell) + "–" + std::to_string(chapter.LastCell));
+        chapterLines.Add(
+            "Ячейки", chapter.LastCell == 0 ? "вне таблицы ячеек (" + std::to_string(chapter.FirstCell) + ")"
+                      : chapter.LastCell == chapter.FirstCell
+                          ? std::to_string(chapter.FirstCell)
+                          : std::to_string(chapter.FirstCell) + "–" + std::to_string(chapter.LastCell));
         chapters.push_back(chapterLines.Section("Глава " + std::to_string(chapter.Number)));
     }
     return lines.Section("Главы", std::move(chapters));
@@ -169,7 +172,8 @@ ReportSection TitleSection(uint32_t number, const TKxDVDTitleDetails* title, con
     for (const std::string& colour : title->Palette)
         palette += (palette.empty() ? "" : " ") + colour;
     lines.Add("Палитра", palette);
-    std::vector<ReportSection> sections = {ChaptersSection(*title, separator), CellsSection(*title, separator),
+    std::vector<ReportSection> sections = {ChaptersSection(*title, separator),
+                                           CellsSection(*title, separator),
                                            VideoSection(title->Video, separator)};
     for (const TKxDVDAudioDetails& audio : title->Audio)
         if (audio.Available) sections.push_back(AudioSection(audio, separator));
@@ -186,7 +190,8 @@ Report DvdDetailsReport(const TKxLumora& lumora) {
     Report report = {VolumeSection(lumora)};
     const auto count = static_cast<uint32_t>(lumora.DVDInfo().Titles.Count());
     for (uint32_t number = 1; number <= count; ++number)
-        report.push_back(TitleSection(number, number <= details.Titles.size() ? &details.Titles[number - 1] : nullptr,
+        report.push_back(TitleSection(number,
+                                      number <= details.Titles.size() ? &details.Titles[number - 1] : nullptr,
                                       lumora.DecimalSeparator()));
     return report;
 }
