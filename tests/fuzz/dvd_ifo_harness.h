@@ -10,9 +10,8 @@
 // The whole road: the reader and every navigator query, with libdvdread in its child process.
 void RunDvdIfoInput(const uint8_t* data, size_t size);
 
-// The backend's reading in this process, where the fuzzer sees it: libdvdread's parsing, the
-// snapshot built from it with its details, their byte form and their naming. Crashes inside
-// libdvdread show up here too.
+// The backend's reading in this process, where the fuzzer sees it: libdvdread's parsing and the
+// snapshot built from it, details named. Crashes inside libdvdread show up here too.
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size);
 
 // Removes the volume folders left by processes of the harness that ended without exit handlers

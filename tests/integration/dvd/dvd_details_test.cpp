@@ -37,8 +37,7 @@ std::vector<uint8_t> WithoutUdfLabel(std::vector<uint8_t> image) {
 }
 
 // Title 1 gets two angles, its cells 2 and 3 an angle block, its second chapter (dvdauthor makes
-// none). lsdvd 0.17 counts every angle's cell in a chapter's length; one angle plays.
-constexpr int kOtherAngleCell = 3;
+// none). lsdvd 0.17 counts every angle's cell in a chapter's length; one angle plays: not cell 3.
 void MakeTwoAngles(const fs::path& videoTs) {
     std::vector<uint8_t> manager = ReadBytes(videoTs / "VIDEO_TS.IFO");
     manager.at(BigEndian(manager, 0xC4, 4) * 2048 + 8 + 1) = 2;
@@ -85,11 +84,8 @@ const std::map<std::string, std::string> kNames = {{"Undefined", "not specified"
                                                    {"mpeg1/20bit", "DRC"},
                                                    {"lpcm/16bit", "16 bit"}};
 
-// lsdvd's text with "xx" or nothing for none.
-json Text(const std::string& lsdvd) { return lsdvd.empty() || lsdvd == "xx" ? json() : json(lsdvd); }
-
-std::vector<json> Available(const json& streams) {
-    std::vector<json> available;
+json Available(const json& streams) {
+    json available = json::array();
     for (const json& stream : streams)
         if (stream.at("available") == true) available.push_back(stream);
     return available;
@@ -99,7 +95,7 @@ std::vector<json> Available(const json& streams) {
 void ExpectMatchesLsdvd(const json& dvd, const fs::path& path, const fs::path& videoTs, int otherAngleCell) {
     const std::string xml = RunProgram("lsdvd -x -Ox " + ShellQuote(path.string())).out;
     EXPECT_EQ(dvd.at("vmg_id"), Field(xml, "vmg_id"));
-    EXPECT_EQ(dvd.at("provider_id"), Text(Field(xml, "provider_id")));
+    EXPECT_EQ(dvd.at("provider_id").is_null() ? "" : dvd.at("provider_id"), Field(xml, "provider_id"));
     EXPECT_EQ(dvd.at("longest_title"), std::stoi(Field(xml, "longest_track")));
     const std::vector<std::string> tracks = Elements(xml, "track");
     ASSERT_EQ(dvd.at("titles").size(), tracks.size());
@@ -108,10 +104,10 @@ void ExpectMatchesLsdvd(const json& dvd, const fs::path& path, const fs::path& v
         const std::string& track = tracks[t];
         const json& title = dvd.at("titles")[t];
         const double frame = 1 / std::stod(Field(track, "fps"));
-        EXPECT_EQ(title.at("title_set"), std::stoi(Field(track, "vts")));
-        EXPECT_EQ(title.at("title_in_set"), std::stoi(Field(track, "ttn")));
-        EXPECT_EQ(title.at("title_set_id"), Field(track, "vts_id"));
-        EXPECT_EQ(title.at("angles"), std::stoi(Field(track, "angles")));
+        EXPECT_EQ(
+            json::array({title["title_set"], title["title_in_set"], title["title_set_id"], title["angles"]}),
+            json::array({std::stoi(Field(track, "vts")), std::stoi(Field(track, "ttn")),
+                         Field(track, "vts_id"), std::stoi(Field(track, "angles"))}));
         const std::vector<std::string> cells = Elements(track, "cell");
         ASSERT_EQ(title.at("cells").size(), cells.size());
         for (size_t c = 0; c < cells.size(); ++c)
@@ -138,29 +134,26 @@ void ExpectMatchesLsdvd(const json& dvd, const fs::path& path, const fs::path& v
 
         const auto vob = VobStreams(videoTs / ("VTS_0" + Field(track, "vts") + "_1.VOB"));
         const std::vector<std::string> audio = Elements(track, "audio");
-        const std::vector<json> ours = Available(title.at("audio"));
+        const json ours = Available(title.at("audio"));
         ASSERT_EQ(ours.size(), audio.size());
         for (size_t k = 0; k < audio.size(); ++k) {
             std::string format = Field(audio[k], "format");
             format.erase(format.find_last_not_of(' ') + 1);
-            EXPECT_EQ(ours[k].at("language_code"), Text(Field(audio[k], "langcode"))) << k;
-            EXPECT_EQ(ours[k].at("sample_rate"), std::stoi(Field(audio[k], "frequency"))) << k;
-            EXPECT_EQ(ours[k].at("channels"), std::stoi(Field(audio[k], "channels"))) << k;
-            EXPECT_EQ(ours[k].at("quantization"), kNames.at(format + "/" + Field(audio[k], "quantization")))
+            // Languages, rates and channels: lumora_info_dvd_json_test. dvdauthor sets the surround
+            // mode only for a Dolby Surround stream.
+            EXPECT_EQ(json::array({ours[k]["quantization"], ours[k]["content"], ours[k]["dolby_surround"]}),
+                      json::array({kNames.at(format + "/" + Field(audio[k], "quantization")),
+                                   kNames.at(Field(audio[k], "content")), Field(audio[k], "ap_mode") == "2"}))
                 << k;
-            EXPECT_EQ(ours[k].at("content"), kNames.at(Field(audio[k], "content"))) << k;
-            // dvdauthor sets the surround mode only for a Dolby Surround stream.
-            EXPECT_EQ(ours[k].at("dolby_surround"), Field(audio[k], "ap_mode") == "2") << k;
             const auto id = ours[k].at("stream_id").get<uint32_t>();
             const std::string codec = vob.count(id) ? vob.at(id) : "none";
             EXPECT_EQ(codec.substr(0, 3), format == "mpeg1" ? "mp2" : format == "lpcm" ? "pcm" : format) << k;
         }
         const std::vector<std::string> subpictures = Elements(track, "subp");
-        const std::vector<json> subtitles = Available(title.at("subtitles"));
+        const json subtitles = Available(title.at("subtitles"));
         ASSERT_EQ(subtitles.size(), subpictures.size());
         const bool wide = Field(track, "aspect") == "16/9";
         for (size_t k = 0; k < subpictures.size(); ++k) {
-            EXPECT_EQ(subtitles[k].at("language_code"), Text(Field(subpictures[k], "langcode"))) << k;
             EXPECT_EQ(subtitles[k].at("kind"), kNames.at(Field(subpictures[k], "content"))) << k;
             for (const char* mode : wide ? std::vector{"wide", "letterbox"} : std::vector{"4:3"}) {
                 const uint32_t id = subtitles[k].at("stream_ids").at(mode);
@@ -199,7 +192,7 @@ TEST_F(DvdDetails, EveryFactAgreesWithLsdvdIsoinfoAndTheVobs) {
         EXPECT_EQ(dvd.at("label"),
                   folder ? path.filename().string() : info.substr(at, info.find('\n', at) - at));
         EXPECT_EQ(dvd.at("label_source"), folder ? "folder" : c.form == Form::Image ? "udf" : "iso9660");
-        ExpectMatchesLsdvd(dvd, path, source / "VIDEO_TS", c.form == Form::TwoAngles ? kOtherAngleCell : 0);
+        ExpectMatchesLsdvd(dvd, path, source / "VIDEO_TS", c.form == Form::TwoAngles ? 3 : 0);
     }
 }
 

@@ -144,8 +144,7 @@ cat >"$work/pal_silent.xml" <<XML
 XML
 author pal_silent pal
 
-# pal_details, made last: a provider, audio contents and Dolby Surround, a forced subpicture
-# stream with its own stream per display mode, an RGB palette, two chapters.
+# pal_details, made last: a provider, audio contents, Dolby Surround, a forced subpicture with a stream per display mode, an RGB palette.
 encode pal_details 2 pal mpeg2 16:9 ac3-2 lpcm-2
 subpictures pal_details 2
 printf '%s\n' ff0000 00ff00 0000ff ffffff 000000 808080 ffff00 00ffff ff00ff 102030 405060 708090 a0b0c0 d0e0f0 123456 abcdef >"$work/palette.rgb"

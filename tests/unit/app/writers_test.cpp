@@ -106,9 +106,8 @@ void EveryKindOfDvdDetail(FakeDvdSetup& setup) {
     title.palette.fill(0x00108080);
     title.palette[0] = 0x00EB8080;
     title.palette[1] = 0x0052F05A;
-    title.programMap = {1, 2};
-    title.cells = {
-        {{0, 0, 5, 12, 1, true}}, {{0, 1, 0, 0, 1, true}, 1, 1, true}, {{0, 1, 0, 0, 1, true}, 3, 1, true}};
+    title.programMap = {1};
+    title.cells = {{{0, 1, 0, 12, 1, true}, 1, 1, true}, {{0, 1, 0, 12, 1, true}, 3, 1, true}};
     setup.titleDetails = {title};
 }
 
@@ -284,7 +283,7 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
          "Глава 1  [1:2:3]\n  Видео: MPEG2 720x576 16:9 \n"
          "  Аудиопотоки: AC3 - 6 канала(ов) - English\n  Субтитры: Russian\n"},
         {"json", Subject::Dvd,
-         R"({"lumora_json":1,"path":"/dvd","ok":true,"error":null,"disc_id":"75D4B74F024ECEEA","volumes":2,"volume":1,"side":"B","regions":[1,3,4,5,6,7,8],"parental_level":null,"label":"FÊTE_2026","label_source":"udf","vmg_id":"DVDVIDEO-VMG","provider_id":"LUMORA","title_sets":1,"longest_title":1,"titles":[{"number":1,"text":"Глава 1  [1:2:3]","playing_time":{"text":"1:02:03.00","hours":1,"minutes":2,"seconds":3,"frames":0,"frame_rate":25,"duration_s":3723.0},"chapters":11,"parental_levels":[1],"video":{"text":"MPEG2 720x576 16:9 ","compression":"MPEG2","width":720,"height":576,"aspect_ratio":"16:9","aspect_ratio_x":16,"aspect_ratio_y":9,"standard":null,"field_rate":0,"frame_height":0,"pan_scan_permitted":false,"letterbox_permitted":false,"source_letterboxed":false,"film_mode":false,"display_formats":["pan-scan"],"closed_captions":[1],"camera_mode":"film"},"audio":[{"text":"AC3 - 6 канала(ов) - English","format":"AC3","channels":6,"sample_rate":0,"bits_per_sample":null,"language":"English","language_code":"en","language_id":1033,"language_extension":0,"stream_id":128,"available":true,"content":"normal","quantization":"DRC","dolby_surround":true}],"subtitles":[{"language":"Russian","language_code":"ru","language_id":1049,"language_extension":0,"available":true,"kind":"forced","stream_ids":{"4:3":32,"wide":33,"letterbox":34,"pan_scan":35}}],"title_set":1,"title_in_set":1,"title_set_id":"DVDVIDEO-VTS","angles":2,"chapter_times":[{"number":1,"start_s":0,"length_s":5.48},{"number":2,"start_s":5.48,"length_s":60}],"cells":[{"start_s":0,"length_s":5.48,"angle_block":null,"seamless":false},{"start_s":5.48,"length_s":60,"angle_block":"first","seamless":true},{"start_s":5.48,"length_s":60,"angle_block":"last","seamless":true}],"palette":["#FFFFFF","#FF0100","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000"]}]})"
+         R"({"lumora_json":1,"path":"/dvd","ok":true,"error":null,"disc_id":"75D4B74F024ECEEA","volumes":2,"volume":1,"side":"B","regions":[1,3,4,5,6,7,8],"parental_level":null,"label":"FÊTE_2026","label_source":"udf","vmg_id":"DVDVIDEO-VMG","provider_id":"LUMORA","title_sets":1,"longest_title":1,"titles":[{"number":1,"text":"Глава 1  [1:2:3]","playing_time":{"text":"1:02:03.00","hours":1,"minutes":2,"seconds":3,"frames":0,"frame_rate":25,"duration_s":3723.0},"chapters":11,"parental_levels":[1],"video":{"text":"MPEG2 720x576 16:9 ","compression":"MPEG2","width":720,"height":576,"aspect_ratio":"16:9","aspect_ratio_x":16,"aspect_ratio_y":9,"standard":null,"field_rate":0,"frame_height":0,"pan_scan_permitted":false,"letterbox_permitted":false,"source_letterboxed":false,"film_mode":false,"display_formats":["pan-scan"],"closed_captions":[1],"camera_mode":"film"},"audio":[{"text":"AC3 - 6 канала(ов) - English","format":"AC3","channels":6,"sample_rate":0,"bits_per_sample":null,"language":"English","language_code":"en","language_id":1033,"language_extension":0,"stream_id":128,"available":true,"content":"normal","quantization":"DRC","dolby_surround":true}],"subtitles":[{"language":"Russian","language_code":"ru","language_id":1049,"language_extension":0,"available":true,"kind":"forced","stream_ids":{"4:3":32,"wide":33,"letterbox":34,"pan_scan":35}}],"title_set":1,"title_in_set":1,"title_set_id":"DVDVIDEO-VTS","angles":2,"chapter_times":[{"number":1,"start_s":0,"length_s":60.48}],"cells":[{"start_s":0,"length_s":60.48,"angle_block":"first","seamless":true},{"start_s":0,"length_s":60.48,"angle_block":"last","seamless":true}],"palette":["#FFFFFF","#FF0100","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000"]}]})"
          "\n"},
         {"full", Subject::Dvd, R"report(Диск
   Путь: /dvd
@@ -308,27 +307,20 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
   Ракурсы: 2
   Палитра: #FFFFFF #FF0100 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000
   Главы
-    Сумма длин: 00:01:05.480 — не равна длительности заголовка
+    Сумма длин: 00:01:00.480 — не равна длительности заголовка
     Глава 1
       Начало: 00:00:00.000
-      Длина: 00:00:05.480
-      Ячейки: 1
-    Глава 2
-      Начало: 00:00:05.480
-      Длина: 00:01:00.000
-      Ячейки: 2–3
+      Длина: 00:01:00.480
+      Ячейки: 1–2
   Ячейки
     Ячейка 1
       Начало: 00:00:00.000
-      Длина: 00:00:05.480
-    Ячейка 2
-      Начало: 00:00:05.480
-      Длина: 00:01:00.000
+      Длина: 00:01:00.480
       Блок ракурсов: first
       Бесшовное воспроизведение: да
-    Ячейка 3
-      Начало: 00:00:05.480
-      Длина: 00:01:00.000
+    Ячейка 2
+      Начало: 00:00:00.000
+      Длина: 00:01:00.480
       Блок ракурсов: last
       Бесшовное воспроизведение: да
   Видео

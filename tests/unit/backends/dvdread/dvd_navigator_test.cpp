@@ -87,7 +87,6 @@ const NavigatorCall kCalls[] = {
     CALL(GetVolumeDetails(&p.volume), E_FAIL, S_OK, S_OK),
     CALL(GetVolumeDetails(nullptr), E_POINTER, E_POINTER, E_POINTER),
     CALL(GetTitleDetails(1, &p.details), E_FAIL, S_OK, S_OK),
-    CALL(GetTitleDetails(1, nullptr), E_POINTER, E_POINTER, E_POINTER),
     CALL(GetTitleDetails(2, &p.details), E_FAIL, E_FAIL, E_FAIL),
     CALL(GetTitleDetails(3, &p.details), E_FAIL, E_INVALIDARG, E_INVALIDARG),
 };
