@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <iterator>
 
 namespace {
@@ -107,9 +106,12 @@ std::string DvdPaletteColour(uint32_t entry) {
     const double y = 1.164 * (static_cast<double>((entry >> 16) & 0xFF) - 16);
     const double cr = static_cast<double>((entry >> 8) & 0xFF) - 128;
     const double cb = static_cast<double>(entry & 0xFF) - 128;
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", Clamped(y + 1.596 * cr),
-                  Clamped(y - 0.813 * cr - 0.391 * cb), Clamped(y + 2.018 * cb));
+    // Written by hand: a volume of 99 titles has 1,584 colours.
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text = "#";
+    for (const uint8_t channel :
+         {Clamped(y + 1.596 * cr), Clamped(y - 0.813 * cr - 0.391 * cb), Clamped(y + 2.018 * cb)})
+        text += {kHex[channel >> 4], kHex[channel & 15]};
     return text;
 }
 
