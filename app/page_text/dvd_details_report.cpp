@@ -28,7 +28,6 @@ public:
     ReportSection Section(std::string title, std::vector<ReportSection> sections = {}) {
         return {std::move(title), std::move(lines_), std::move(sections)};
     }
-    const std::string& Separator() const { return separator_; }
 
 private:
     const std::string& separator_;
@@ -79,6 +78,13 @@ ReportSection VolumeSection(const TKxLumora& lumora) {
     return lines.Section("Диск");
 }
 
+// "2–3"; a program map entry outside the cell table as it stands.
+std::string CellRange(const TKxDVDChapter& chapter) {
+    const std::string first = std::to_string(chapter.FirstCell);
+    if (chapter.LastCell == 0) return "вне таблицы ячеек (" + first + ")";
+    return chapter.LastCell == chapter.FirstCell ? first : first + "–" + std::to_string(chapter.LastCell);
+}
+
 ReportSection ChaptersSection(const TKxDVDTitleDetails& title, const std::string& separator) {
     Lines lines(separator);
     const bool differs =
@@ -91,11 +97,7 @@ ReportSection ChaptersSection(const TKxDVDTitleDetails& title, const std::string
         Lines chapterLines(separator);
         chapterLines.Time("Начало", chapter.Start);
         chapterLines.Time("Длина", chapter.Length);
-        chapterLines.Add(
-            "Ячейки", chapter.LastCell == 0 ? "вне таблицы ячеек (" + std::to_string(chapter.FirstCell) + ")"
-                      : chapter.LastCell == chapter.FirstCell
-                          ? std::to_string(chapter.FirstCell)
-                          : std::to_string(chapter.FirstCell) + "–" + std::to_string(chapter.LastCell));
+        chapterLines.Add("Ячейки", CellRange(chapter));
         chapters.push_back(chapterLines.Section("Глава " + std::to_string(chapter.Number)));
     }
     return lines.Section("Главы", std::move(chapters));
