@@ -7,10 +7,10 @@
 namespace {
 
 void AppendSection(const ReportSection& section, const std::string& indent, std::string& text) {
-    text += indent + section.title + "\n";
+    text.append(indent).append(section.title).append("\n");
     const std::string inner = indent + "  ";
     for (const ReportLine& line : section.lines)
-        text += inner + line.label + ": " + line.value + "\n";
+        text.append(inner).append(line.label).append(": ").append(line.value).append("\n");
     for (const ReportSection& nested : section.sections)
         AppendSection(nested, inner, text);
 }
