@@ -18,6 +18,10 @@ void AppendSection(const ReportSection& section, const std::string& indent, std:
 }  // namespace
 
 std::string ReportValue(std::string_view text) {
+    // Most values are short printable ASCII, which stays as it is.
+    if (text.size() <= kReportValueLimit &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return std::string(text);
     std::string value;
     size_t characters = 0;
     for (size_t at = 0; at < text.size();) {
