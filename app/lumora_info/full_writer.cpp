@@ -9,4 +9,6 @@ std::string FullFile(const FileRecord& record) {
     return ReportText(FileDetailsReport(record.lumora));
 }
 
-std::string FullDvd(const DvdRecord& record) { return ReportText(DvdDetailsReport(record.lumora)); }
+std::string FullDvd(const DvdRecord& record) {
+    return record.lumora ? ReportText(DvdDetailsReport(*record.lumora)) : TextDvd(record);
+}

@@ -8,5 +8,5 @@
 // The file's report; a failed file as the text format writes it.
 std::string FullFile(const FileRecord& record);
 
-// The volume's report.
+// The volume's report; without the component that read it, as the text format writes it.
 std::string FullDvd(const DvdRecord& record);

@@ -43,7 +43,7 @@ std::string JsonFile(const FileRecord& record) {
 
 std::string JsonDvd(const DvdRecord& record) {
     Json object = Succeeded(record.path, false);
-    PutDvdFacts(object, record.dvd, record.lumora.DVDDetails());
+    PutDvdFacts(object, record.dvd, record.lumora ? record.lumora->DVDDetails() : TKxDVDDetails());
     return JsonLine(object);
 }
 
