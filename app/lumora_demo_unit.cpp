@@ -92,6 +92,9 @@ QComboBox* MakeEditableComboBox(QWidget* page) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setItemDelegate(new ItemHeightDelegate(kItemHeight, box));
+    // The chosen line shows from its first character, not its end, when it is wider than the box.
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [box] { box->lineEdit()->setCursorPosition(0); });
     return box;
 }
 
@@ -437,6 +440,7 @@ void TForm1::lbTitlesClick(QObject*) {
     edVideo->setText(QString::fromStdString(DvdVideoLine(title.TitleAttributes)));
     FillList(cbAudio, DvdAudioLines(title.TitleAttributes));
     FillList(cbSubtitles, DvdSubtitleLines(title.TitleAttributes));
+    edVideo->setCursorPosition(0);  // a line wider than the box shows from its start
 }
 
 void TForm1::btOpenFileClick(QObject*) {

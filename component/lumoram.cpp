@@ -43,7 +43,8 @@ std::string_view KnownLanguageName(int32_t lcid) {
 
 }  // namespace
 
-TKxLumora::TKxLumora() : FDVDInfo(std::make_unique<TKxDVDInfo>()) {}
+TKxLumora::TKxLumora()
+    : FDVDInfo(std::make_unique<TKxDVDInfo>()), FDVDDetails(std::make_unique<TKxDVDDetails>()) {}
 
 TKxLumora::~TKxLumora() = default;
 
@@ -66,7 +67,7 @@ const TKxAudioStreamInfo& TKxLumora::GetAudioStream(int32_t index) const {
 
 void TKxLumora::ReadDVDInfo() {
     // ReadDVDVolume turns every failure into its outcome; nothing is shown.
-    FDVDVolumeRead = ReadDVDVolume(FFileName, *FDVDInfo).volumeRendered;
+    FDVDVolumeRead = ReadDVDVolume(FFileName, *FDVDInfo, FDVDDetails.get()).volumeRendered;
 }
 
 void TKxLumora::FillDeviceLists() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue/kx_ds_adds_for_info.h"
+#include "dvd/kx_dvd_details.h"
 #include "dvd/kx_dvd_info.h"
 #include "mediainfo/file_details.h"
 #include "mediainfo/stream_info.h"
@@ -59,6 +60,8 @@ public:
     const TKxDVDInfo& DVDInfo() const { return *FDVDInfo; }
     // Whether the last ReadDVDInfo found a DVD-Video volume at FileName; false before any.
     bool DVDVolumeRead() const { return FDVDVolumeRead; }
+    // Every other fact of the volume, from the same reading; emptied as each reading starts.
+    const TKxDVDDetails& DVDDetails() const { return *FDVDDetails; }
 
     const TStrings& List_AudioCodecs() const { return FList_AudioCodecs; }
     const TStrings& List_VideoCodecs() const { return FList_VideoCodecs; }
@@ -86,6 +89,7 @@ private:
     std::string FFileName;
     std::string FDecimalSeparator = ".";
     std::unique_ptr<TKxDVDInfo> FDVDInfo;
+    std::unique_ptr<TKxDVDDetails> FDVDDetails;
     bool FDVDVolumeRead = false;
     TStrings FList_AudioCodecs;
     TStrings FList_VideoCodecs;

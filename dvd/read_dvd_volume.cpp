@@ -1,5 +1,6 @@
 #include "dvd/read_dvd_volume.h"
 
+#include "dvd/read_dvd_details.h"
 #include "dvd/rot_registration.h"
 #include "platform/com.h"
 #include "platform/dvd_interfaces.h"
@@ -74,8 +75,10 @@ void ReadVolumeFacts(IDvdInfo2& info, const std::string& fileName, TKxDVDInfo& d
 }
 
 // Fills outcome as it goes, so that what was learnt before a failure escapes stays known.
-void ReadVolume(const std::string& fileName, TKxDVDInfo& dvd, DVDReadOutcome& outcome) {
+void ReadVolume(const std::string& fileName, TKxDVDInfo& dvd, TKxDVDDetails* details,
+                DVDReadOutcome& outcome) {
     dvd.Titles.Clear();
+    if (details) *details = {};
     ComPtr<IDvdGraphBuilder> builder;
     CoCreateInstance(CLSID_DvdGraphBuilder, nullptr, CLSCTX_INPROC, IID_IDvdGraphBuilder, builder.PutVoid());
     if (!builder) return;
@@ -103,6 +106,7 @@ void ReadVolume(const std::string& fileName, TKxDVDInfo& dvd, DVDReadOutcome& ou
         videoWindow->put_Visible(OAFALSE);
 
         ReadVolumeFacts(*info.Get(), fileName, dvd);
+        if (details && outcome.volumeRendered) ReadDVDDetails(*info.Get(), dvd.NumberOfTitles, *details);
         // 64 bits: a count of 0xFFFFFFFF must not wrap the loop.
         for (uint64_t number = 1; number <= dvd.NumberOfTitles; ++number) {
             const auto t = static_cast<ULONG>(number);
@@ -128,10 +132,10 @@ void ReadVolume(const std::string& fileName, TKxDVDInfo& dvd, DVDReadOutcome& ou
 
 }  // namespace
 
-DVDReadOutcome ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo) {
+DVDReadOutcome ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo, TKxDVDDetails* Details) {
     DVDReadOutcome outcome;
     try {
-        ReadVolume(FileName, DVDInfo, outcome);
+        ReadVolume(FileName, DVDInfo, Details, outcome);
     } catch (...) {
         // Memory exhaustion: what was filled stays, the rest keeps its value.
         outcome.completed = false;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "dvd/kx_dvd_details.h"
 #include "dvd/kx_dvd_info.h"
 
 // What a reading came to.
@@ -13,5 +14,8 @@ struct DVDReadOutcome {
 
 // Reads the volume of the .ifo file FileName into DVDInfo: empties its titles, then fills the
 // volume's facts and one record per title. Never throws. The graph's registration in the running
-// object table and the hidden owner window never outlive the call.
-DVDReadOutcome ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo);
+// object table and the hidden owner window never outlive the call. With Details, these are
+// emptied first and filled from the same rendering, after the volume's facts (see ReadDVDDetails);
+// without, the reading asks the navigator nothing more.
+DVDReadOutcome ReadDVDVolume(const std::string& FileName, TKxDVDInfo& DVDInfo,
+                             TKxDVDDetails* Details = nullptr);

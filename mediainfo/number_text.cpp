@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -69,6 +70,18 @@ std::string FormatGeneralNumber(double value, std::string_view decimalSeparator)
 
 std::string FormatAspectNumber(double value, std::string_view decimalSeparator) {
     return FormatSignificant(value, 5, 4, 3, decimalSeparator);
+}
+
+std::string FormatClockTime(double seconds, std::string_view decimalSeparator) {
+    if (!std::isfinite(seconds)) return {};
+    const double whole = std::round(std::fabs(seconds) * 1000);
+    if (whole > 9e15) return FormatGeneralNumber(seconds, decimalSeparator);
+    const auto milliseconds = static_cast<long long>(whole);
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%02lld:%02lld:%02lld%.*s%03lld", seconds < 0 ? "-" : "",
+                  milliseconds / 3600000, milliseconds / 60000 % 60, milliseconds / 1000 % 60,
+                  static_cast<int>(decimalSeparator.size()), decimalSeparator.data(), milliseconds % 1000);
+    return text;
 }
 
 std::string FormatDuration(int32_t seconds) {

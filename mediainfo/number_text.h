@@ -13,6 +13,10 @@ std::string FormatGeneralNumber(double value, std::string_view decimalSeparator)
 // ("1E-005", "1,2346E005") below 0.0001 or from 100000 up.
 std::string FormatAspectNumber(double value, std::string_view decimalSeparator);
 
+// Seconds to "HH:MM:SS.mmm" (hours of two digits at least), negative times with a sign; a number
+// too large for that as FormatGeneralNumber writes it, and nothing for one that is not finite.
+std::string FormatClockTime(double seconds, std::string_view decimalSeparator);
+
 // Whole seconds to "MM:SS" or "HH:MM:SS", each part at least two digits.
 std::string FormatDuration(int32_t seconds);
 

@@ -4,6 +4,7 @@
 # stream and chapters, an authored DVD volume as a folder and as an ISO image):
 #   screenshot-file-page.png       lumora_demo sample.avi
 #   screenshot-dvd-page.png        the volume opened by its VIDEO_TS.IFO, first title selected
+#   screenshot-dvd-long-audio.png  the same with the title's second, longer audio line chosen
 #   screenshot-catalogue-page.png  this machine's catalogue
 #   screenshot-drop.png            the volume's folder dropped onto the file page
 #   screenshot-dvd-image.png       lumora_demo MY_DVD.iso, first title selected (only when the
@@ -56,6 +57,8 @@ shoot() {
 mkdir -p docs
 shoot 1 docs/screenshot-file-page.png "$sample" && echo "wrote docs/screenshot-file-page.png"
 shoot 2 docs/screenshot-dvd-page.png "$sample" "$volume/VIDEO_TS/VIDEO_TS.IFO" && echo "wrote docs/screenshot-dvd-page.png"
+LUMORA_SCREENSHOT_AUDIO_LINE=2 shoot 2 docs/screenshot-dvd-long-audio.png "$sample" "$volume/VIDEO_TS/VIDEO_TS.IFO" &&
+  echo "wrote docs/screenshot-dvd-long-audio.png"
 shoot 3 docs/screenshot-catalogue-page.png "$sample" && echo "wrote docs/screenshot-catalogue-page.png"
 shoot --drop docs/screenshot-drop.png "$sample" "$volume" && echo "wrote docs/screenshot-drop.png"
 screen=1024x1024 shoot --details docs/screenshot-details-file.png "$mkv" && echo "wrote docs/screenshot-details-file.png"

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "app/lumora_info/dvd_details_json.h"
 #include "app/page_text/dvd_page_lines.h"
 #include "dvd/kx_dvd_info.h"
 #include "dvd/language_names.h"
@@ -103,7 +104,13 @@ Json Video(const DVD_TitleAttributes& attributes) {
     };
 }
 
-Json Audio(const DVD_TitleAttributes& attributes) {
+// The stream's details where the title's were read.
+template <class Stream>
+const Stream* StreamDetails(const TKxDVDTitleDetails* title, const std::vector<Stream>& streams, size_t k) {
+    return title && title->Read && k < streams.size() ? &streams[k] : nullptr;
+}
+
+Json Audio(const DVD_TitleAttributes& attributes, const TKxDVDTitleDetails* details) {
     Json streams = Json::array();
     const std::vector<std::string> lines = DvdAudioLines(attributes);
     for (size_t k = 0; k < lines.size(); ++k) {
@@ -118,39 +125,43 @@ Json Audio(const DVD_TitleAttributes& attributes) {
         };
         stream.update(Language(audio.Language));
         stream["language_extension"] = audio.LanguageExtension;
+        PutDvdAudioDetails(stream, details ? StreamDetails(details, details->Audio, k) : nullptr);
         streams.push_back(std::move(stream));
     }
     return streams;
 }
 
-Json Subtitles(const DVD_TitleAttributes& attributes) {
+Json Subtitles(const DVD_TitleAttributes& attributes, const TKxDVDTitleDetails* details) {
     Json streams = Json::array();
     const size_t count = DvdSubtitleLines(attributes).size();
     for (size_t k = 0; k < count; ++k) {
         const DVD_SubpictureAttributes& subpicture = attributes.SubpictureAttributes[k];
         Json stream = Language(subpicture.Language);
         stream["language_extension"] = subpicture.LanguageExtension;
+        PutDvdSubtitleDetails(stream, details ? StreamDetails(details, details->Subtitles, k) : nullptr);
         streams.push_back(std::move(stream));
     }
     return streams;
 }
 
-Json Title(int32_t index, const TKx_DVD_TitleInfo& title) {
-    return {
+Json Title(int32_t index, const TKx_DVD_TitleInfo& title, const TKxDVDTitleDetails* details) {
+    Json object = {
         {"number", index + 1},
         {"text", DvdTitleLine(index, title)},
         {"playing_time", PlayingTime(title)},
         {"chapters", title.NumberOfChapters},
         {"parental_levels", ParentalLevels(title.ParentalLevels)},
         {"video", Video(title.TitleAttributes)},
-        {"audio", Audio(title.TitleAttributes)},
-        {"subtitles", Subtitles(title.TitleAttributes)},
+        {"audio", Audio(title.TitleAttributes, details)},
+        {"subtitles", Subtitles(title.TitleAttributes, details)},
     };
+    PutDvdTitleDetails(object, details);
+    return object;
 }
 
 }  // namespace
 
-void PutDvdFacts(Json& object, const TKxDVDInfo& dvd) {
+void PutDvdFacts(Json& object, const TKxDVDInfo& dvd, const TKxDVDDetails& details) {
     char discId[17];
     std::snprintf(discId, sizeof discId, "%016llX", static_cast<unsigned long long>(dvd.DiscID));
     object["disc_id"] = discId;
@@ -159,8 +170,12 @@ void PutDvdFacts(Json& object, const TKxDVDInfo& dvd) {
     object["side"] = Side(dvd.Side);
     object["regions"] = Regions(dvd.VMGAttributes);
     object["parental_level"] = dvd.ParentalLevel == kNoParentalLevel ? Json() : Json(dvd.ParentalLevel);
+    PutDvdVolumeDetails(object, details);
     Json titles = Json::array();
-    for (int32_t i = 0; i < dvd.Titles.Count(); ++i)
-        titles.push_back(Title(i, dvd.Titles.Items(i)));
+    for (int32_t i = 0; i < dvd.Titles.Count(); ++i) {
+        const auto at = static_cast<size_t>(i);
+        titles.push_back(
+            Title(i, dvd.Titles.Items(i), at < details.Titles.size() ? &details.Titles[at] : nullptr));
+    }
     object["titles"] = std::move(titles);
 }

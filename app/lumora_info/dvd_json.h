@@ -3,8 +3,9 @@
 
 #include "app/lumora_info/json_text.h"
 
+class TKxDVDDetails;
 class TKxDVDInfo;
 
-// The volume's facts and each title's, as the component read them, put after the fields every
-// object starts with.
-void PutDvdFacts(Json& object, const TKxDVDInfo& dvd);
+// The volume's facts and each title's, as the component read them with their details, put after
+// the fields every object starts with.
+void PutDvdFacts(Json& object, const TKxDVDInfo& dvd, const TKxDVDDetails& details);

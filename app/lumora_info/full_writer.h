@@ -1,4 +1,4 @@
-// The full format: every fact of each file as the report of sections (-of full, --full).
+// The full format: every fact of each file or volume as a report of sections (-of full, --full).
 #pragma once
 
 #include <string>
@@ -7,3 +7,6 @@
 
 // The file's report; a failed file as the text format writes it.
 std::string FullFile(const FileRecord& record);
+
+// The volume's report; without the component that read it, as the text format writes it.
+std::string FullDvd(const DvdRecord& record);

@@ -4,6 +4,7 @@
 #include "app/lumora_info/dvd_json.h"
 #include "app/lumora_info/file_json.h"
 #include "app/lumora_info/json_text.h"
+#include "component/lumoram.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ std::string JsonFile(const FileRecord& record) {
 
 std::string JsonDvd(const DvdRecord& record) {
     Json object = Succeeded(record.path, false);
-    PutDvdFacts(object, record.dvd);
+    PutDvdFacts(object, record.dvd, record.lumora ? record.lumora->DVDDetails() : TKxDVDDetails());
     return JsonLine(object);
 }
 

@@ -19,7 +19,8 @@ struct FileRecord {
 
 struct DvdRecord {
     std::string path;
-    const TKxDVDInfo& dvd;  // after a ReadDVDInfo that found a volume at path
+    const TKxDVDInfo& dvd;              // after a ReadDVDInfo that found a volume at path
+    const TKxLumora* lumora = nullptr;  // that read it, with its details; null: the page's facts alone
 };
 
 struct CatalogueRecord {

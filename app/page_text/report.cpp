@@ -7,10 +7,10 @@
 namespace {
 
 void AppendSection(const ReportSection& section, const std::string& indent, std::string& text) {
-    text += indent + section.title + "\n";
+    text.append(indent).append(section.title).append("\n");
     const std::string inner = indent + "  ";
     for (const ReportLine& line : section.lines)
-        text += inner + line.label + ": " + line.value + "\n";
+        text.append(inner).append(line.label).append(": ").append(line.value).append("\n");
     for (const ReportSection& nested : section.sections)
         AppendSection(nested, inner, text);
 }
@@ -18,6 +18,10 @@ void AppendSection(const ReportSection& section, const std::string& indent, std:
 }  // namespace
 
 std::string ReportValue(std::string_view text) {
+    // Most values are short printable ASCII, which stays as it is.
+    if (text.size() <= kReportValueLimit &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return std::string(text);
     std::string value;
     size_t characters = 0;
     for (size_t at = 0; at < text.size();) {

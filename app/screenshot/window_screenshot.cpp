@@ -11,6 +11,7 @@
 // Exit status 3 when a DVD path gave no title (nothing is written then).
 // LUMORA_SCREENSHOT_OPEN_LISTS, a comma-separated list of drop-down lists' object names, opens
 // those lists for a page picture, which is then taken from the screen: the window with the lists.
+// LUMORA_SCREENSHOT_AUDIO_LINE=N chooses the selected title's Nth audio line (from 1).
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -177,6 +178,8 @@ int Pictures(TForm1& form, const QStringList& arguments) {
     }
     const int page = arguments[0].toInt();
     if (form.lbTitles->count() > 0) form.lbTitles->setCurrentRow(0);
+    const int audioLine = qEnvironmentVariableIntValue("LUMORA_SCREENSHOT_AUDIO_LINE");
+    if (audioLine > 0 && audioLine <= form.cbAudio->count()) form.cbAudio->setCurrentIndex(audioLine - 1);
     for (const QString& path : arguments.mid(2)) {
         if (IsDvdVolumePath(PathOf(path)) && form.lbTitles->count() == 0) {
             std::fprintf(stderr, "window_screenshot: the DVD module read no title from %s\n",

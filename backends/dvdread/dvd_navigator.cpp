@@ -201,6 +201,31 @@ HRESULT DvdNavigator::Stop() {
     return S_OK;
 }
 
+HRESULT DvdNavigator::GetVolumeDetails(DvdVolumeDetails* details) {
+    if (!details) return E_POINTER;
+    if (!Volume()) return E_FAIL;
+    try {
+        *details = Volume()->volumeDetails;
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT DvdNavigator::GetTitleDetails(ULONG titleNumber, DvdTitleDetails* details) {
+    if (!details) return E_POINTER;
+    const TitleFacts* title = nullptr;
+    if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr)) return hr;
+    const std::vector<DvdTitleDetails>& all = Volume()->titleDetails;
+    if (titleNumber > all.size()) return E_FAIL;
+    try {
+        *details = all[titleNumber - 1];
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
 const TitleFacts* DvdNavigator::PlayingTitle() const {
     return session_->domain == DVD_DOMAIN_Title ? &Volume()->titles.at(session_->title - 1) : nullptr;
 }

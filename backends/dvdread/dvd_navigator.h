@@ -5,11 +5,12 @@
 
 #include "backends/dvdread/dvd_session.h"
 #include "platform/com_object.h"
+#include "platform/dvd_details.h"
 #include "platform/dvd_interfaces.h"
 
 namespace lumora::dvdread {
 
-class DvdNavigator : public ComObject<IDvdInfo2, IDvdControl2> {
+class DvdNavigator : public ComObject<IDvdInfo2, IDvdControl2, IDvdDetails> {
 public:
     explicit DvdNavigator(std::shared_ptr<DvdSession> session) : session_(std::move(session)) {}
 
@@ -36,6 +37,9 @@ public:
 
     HRESULT PlayTitle(ULONG titleNumber, DWORD, IDvdCmd** command) override;
     HRESULT Stop() override;
+
+    HRESULT GetVolumeDetails(DvdVolumeDetails* details) override;
+    HRESULT GetTitleDetails(ULONG titleNumber, DvdTitleDetails* details) override;
 
 private:
     const VolumeSnapshot* Volume() const { return session_->volume ? &*session_->volume : nullptr; }

@@ -10,18 +10,6 @@ namespace {
 
 BYTE FromBcd(uint8_t value) { return static_cast<BYTE>((value >> 4) * 10 + (value & 0x0F)); }
 
-// The application-mode byte as the IFO stores it, rebuilt from libdvdread's fields.
-BYTE AppModeData(const audio_attr_t& audio) {
-    switch (audio.application_mode) {
-        case 1:
-            return static_cast<BYTE>(audio.app_info.karaoke.channel_assignment << 4 |
-                                     audio.app_info.karaoke.version << 2 |
-                                     audio.app_info.karaoke.mc_intro << 1 | audio.app_info.karaoke.mode);
-        case 2: return static_cast<BYTE>(audio.app_info.surround.dolby_encoded << 3);
-        default: return 0;
-    }
-}
-
 DVD_AUDIO_FORMAT ToAudioFormat(const audio_attr_t& audio) {
     const bool drc = audio.quantization == 1;
     switch (audio.audio_format) {
@@ -36,6 +24,20 @@ DVD_AUDIO_FORMAT ToAudioFormat(const audio_attr_t& audio) {
 }
 
 }  // namespace
+
+BYTE AppModeData(const audio_attr_t& audio) {
+    // libdvdread 6 reads the byte into the union's karaoke view whatever the mode; its surround
+    // view covers other bits of the union on a little-endian machine, so the byte is rebuilt from
+    // the karaoke view in both modes (Dolby Surround is bit 3).
+    const auto& stored = audio.app_info.karaoke;
+    const auto byte = static_cast<BYTE>(stored.channel_assignment << 4 | stored.version << 2 |
+                                        stored.mc_intro << 1 | stored.mode);
+    switch (audio.application_mode) {
+        case 1: return byte;
+        case 2: return byte & 0x08;
+        default: return 0;
+    }
+}
 
 DVD_VideoAttributes ToVideoAttributes(const video_attr_t& video) {
     DVD_VideoAttributes result{};

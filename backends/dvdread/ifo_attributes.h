@@ -11,6 +11,10 @@ DVD_VideoAttributes ToVideoAttributes(const video_attr_t& video);
 DVD_AudioAttributes ToAudioAttributes(const audio_attr_t& audio);
 DVD_SubpictureAttributes ToSubpictureAttributes(const subp_attr_t& subpicture);
 
+// The application-mode byte as the IFO stores it, rebuilt from libdvdread's fields: for karaoke
+// all of it but the top bit, for surround its Dolby Surround bit (3); 0 in other modes.
+BYTE AppModeData(const audio_attr_t& audio);
+
 struct TitleTime {
     DVD_HMSF_TIMECODE time;
     ULONG flags;  // DVD_TC_FLAG_25fps or DVD_TC_FLAG_30fps, 0 for another rate code

@@ -87,6 +87,11 @@ bool HasVolumeDescriptors(int image) {
                                   std::memcmp(sector.data() + 1, "BEA01", 5) == 0);
 }
 
+bool HasIsoPrimaryDescriptor(int image) {
+    const std::vector<uint8_t> sector = ReadAt(image, kFirstDescriptor * kSector, 6);
+    return sector.size() == 6 && sector[0] == 1 && std::memcmp(sector.data() + 1, "CD001", 5) == 0;
+}
+
 std::vector<ImageFile> ReadImageVideoTs(int image) {
     std::optional<std::vector<uint8_t>> primary;
     for (uint64_t sector = kFirstDescriptor; sector < kFirstDescriptor + kMaxDescriptors && !primary;

@@ -21,6 +21,9 @@ struct ImageFile {
 // Whether the volume descriptors of ISO 9660 ("CD001") or UDF ("BEA01") begin at 32 KiB.
 bool HasVolumeDescriptors(int image);
 
+// Whether the first volume descriptor is an ISO 9660 primary volume's.
+bool HasIsoPrimaryDescriptor(int image);
+
 // The files directly in /VIDEO_TS (any case), sorted by upper-cased name; empty when the image has
 // no ISO 9660 primary volume or no such folder.
 std::vector<ImageFile> ReadImageVideoTs(int image);

@@ -1,13 +1,14 @@
 #include "backends/dvdread/volume_reading.h"
 
 #include <algorithm>
-#include <cstring>
 #include <type_traits>
 
 #include "backends/dvdread/dvd_volume.h"
 #include "backends/dvdread/ifo_attributes.h"
 #include "backends/dvdread/known_faults.h"
 #include "backends/dvdread/private_folder.h"
+#include "backends/dvdread/title_details.h"
+#include "backends/dvdread/volume_details.h"
 #include "backends/dvdread/volume_source.h"
 
 namespace lumora::dvdread {
@@ -16,7 +17,6 @@ namespace {
 
 constexpr ULONG kMaxAudioStreams = std::extent_v<decltype(DVD_TitleAttributes::AudioAttributes)>;
 constexpr ULONG kMaxSubpictureStreams = std::extent_v<decltype(DVD_TitleAttributes::SubpictureAttributes)>;
-constexpr uint32_t kMagic = 0x4C445644;  // "DVDL"
 // The whole reading, both attempts; the window waits for it. It is what a slow optical drive needs
 // for the IFO files alone: a VIDEO_TS.IFO and one IFO per title set, a few hundred kilobytes,
 // which a spinning drive reads in about a second even at 1x (1.385 MB/s) with a seek of some
@@ -52,10 +52,11 @@ ULONG ParentalLevels(const ifo_handle_t& manager, const title_info_t& info) {
     return levels;
 }
 
-TitleFacts ReadTitle(DvdVolume& volume, uint32_t number) {
+TitleFacts ReadTitle(DvdVolume& volume, uint32_t number, DvdTitleDetails& details) {
     TitleFacts title{};
     const TitleData* data = volume.Title(number);
     if (!data) return title;
+    details = ReadTitleDetails(*data->info, *data->titleSet->vtsi_mat, *data->entryChain);
     const ifo_handle_t& manager = volume.VideoManager();
     const vtsi_mat_t& set = *data->titleSet->vtsi_mat;
     title.sound = 1;
@@ -83,28 +84,14 @@ TitleFacts ReadTitle(DvdVolume& volume, uint32_t number) {
     return title;
 }
 
-template <class T>
-void Append(std::vector<uint8_t>& bytes, const T& value) {
-    const size_t at = bytes.size();
-    bytes.resize(at + sizeof value);
-    std::memcpy(bytes.data() + at, &value, sizeof value);
-}
-
-template <class T>
-T Take(std::span<const uint8_t>& bytes) {
-    T value;
-    std::memcpy(&value, bytes.data(), sizeof value);
-    bytes = bytes.subspan(sizeof value);
-    return value;
-}
-
 }  // namespace
 
 std::optional<VolumeSnapshot> ReadVolumeSnapshot(const VolumeLocation& location, ReadingScope scope,
                                                  const std::filesystem::path& privateFolder, BackupUse use) {
     const std::unique_ptr<VolumeSource> source = VolumeSource::Open(location, privateFolder, use);
     if (!source) return std::nullopt;
-    VolumeSnapshot snapshot{location.path, {}, {}};
+    VolumeSnapshot snapshot{};
+    snapshot.location = location.path;
     snapshot.facts.discId = source->DiscId();
     if (scope == ReadingScope::DiscIdOnly) return snapshot;
     const std::unique_ptr<DvdVolume> volume = DvdVolume::Open(
@@ -124,34 +111,12 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshot(const VolumeLocation& location,
     facts.menuSubpictureStreams = std::min<ULONG>(mat.nr_of_vmgm_subp_streams, kMaxSubpictureStreams);
     facts.firstPlayUserOperations =
         manager.first_play_pgc ? ToUserOperations(manager.first_play_pgc->prohibited_ops) : 0;
+    snapshot.volumeDetails =
+        VolumeDetailsOf(mat, ReadVolumeLabel(volume->Reader(), location, source->HasIsoPrimaryVolume()));
     snapshot.titles.reserve(facts.titleCount);
+    snapshot.titleDetails.resize(facts.titleCount);
     for (uint32_t t = 1; t <= facts.titleCount; ++t)
-        snapshot.titles.push_back(ReadTitle(*volume, t));
-    return snapshot;
-}
-
-std::vector<uint8_t> SerializeSnapshot(const VolumeSnapshot& snapshot) {
-    std::vector<uint8_t> bytes;
-    bytes.reserve(sizeof(uint32_t) * 2 + sizeof(VolumeFacts) + snapshot.titles.size() * sizeof(TitleFacts));
-    Append(bytes, kMagic);
-    Append(bytes, snapshot.facts);
-    for (const TitleFacts& title : snapshot.titles)
-        Append(bytes, title);
-    Append(bytes, kMagic);
-    return bytes;
-}
-
-std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes,
-                                                  std::filesystem::path location) {
-    if (bytes.size() < 2 * sizeof(uint32_t) + sizeof(VolumeFacts)) return std::nullopt;
-    if (Take<uint32_t>(bytes) != kMagic) return std::nullopt;
-    VolumeSnapshot snapshot{std::move(location), Take<VolumeFacts>(bytes), {}};
-    const size_t count = snapshot.facts.titleCount;
-    if (bytes.size() != count * sizeof(TitleFacts) + sizeof(uint32_t)) return std::nullopt;
-    snapshot.titles.reserve(count);
-    for (size_t i = 0; i < count; ++i)
-        snapshot.titles.push_back(Take<TitleFacts>(bytes));
-    if (Take<uint32_t>(bytes) != kMagic) return std::nullopt;
+        snapshot.titles.push_back(ReadTitle(*volume, t, snapshot.titleDetails[t - 1]));
     return snapshot;
 }
 

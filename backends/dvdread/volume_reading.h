@@ -1,13 +1,11 @@
 // Reading a volume's snapshot: in this process with libdvdread, or isolated in a child process.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <span>
-#include <vector>
 
 #include "backends/dvdread/served_folder.h"
+#include "backends/dvdread/snapshot_bytes.h"
 #include "backends/dvdread/volume_location.h"
 #include "backends/dvdread/volume_snapshot.h"
 
@@ -29,10 +27,5 @@ std::optional<VolumeSnapshot> ReadVolumeSnapshot(const VolumeLocation& location,
 // caller: nothing when the child fails or takes longer than the deadline. When a folder volume's
 // reading fails, it is read once more with every intact BUP in place of its IFO.
 std::optional<VolumeSnapshot> ReadVolumeSnapshotIsolated(const VolumeLocation& location, ReadingScope scope);
-
-// The snapshot's byte form between the processes, checked whole when read back.
-std::vector<uint8_t> SerializeSnapshot(const VolumeSnapshot& snapshot);
-std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes,
-                                                  std::filesystem::path location);
 
 }  // namespace lumora::dvdread

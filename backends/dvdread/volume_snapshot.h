@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/dvd_details.h"
 #include "platform/dvd_types.h"
 
 namespace lumora::dvdread {
@@ -39,6 +40,8 @@ struct VolumeSnapshot {
     std::filesystem::path location;  // the VIDEO_TS folder, the image or the drive
     VolumeFacts facts;
     std::vector<TitleFacts> titles;  // facts.titleCount entries, title t at t - 1
+    DvdVolumeDetails volumeDetails = {};
+    std::vector<DvdTitleDetails> titleDetails = {};  // as titles; a broken title's are empty
 };
 
 }  // namespace lumora::dvdread

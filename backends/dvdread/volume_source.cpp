@@ -37,6 +37,7 @@ std::unique_ptr<VolumeSource> VolumeSource::Open(const VolumeLocation& location,
     if (image ? !S_ISREG(info.st_mode) : !S_ISBLK(info.st_mode)) return nullptr;
     const int disc = source->disc_.Get();
     if (!HasVolumeDescriptors(disc)) return nullptr;
+    source->isoPrimaryVolume_ = HasIsoPrimaryDescriptor(disc);
     // libdvdread finds the files by UDF, other programs by ISO 9660: both listings must hold. The id
     // hashes the ISO 9660 listing where there is one, else the UDF one.
     const std::vector<ImageFile> isoFiles = ReadImageVideoTs(disc);

@@ -26,6 +26,8 @@ public:
     const std::string& ReaderPath() const { return readerPath_; }
     // From the ISO 9660 listing of an image or a disc, or its UDF listing where it has none.
     uint64_t DiscId() const { return discId_; }
+    // An image or a drive whose first volume descriptor is an ISO 9660 primary volume's.
+    bool HasIsoPrimaryVolume() const { return isoPrimaryVolume_; }
     // See ServedFolder::FallBackToBackup; false for an image or a drive, whose files libdvdread
     // finds itself.
     bool FallBackToBackup(int titleSet) { return served_ && served_->FallBackToBackup(titleSet); }
@@ -35,6 +37,7 @@ private:
 
     std::string readerPath_;
     uint64_t discId_ = 0;
+    bool isoPrimaryVolume_ = false;
     std::unique_ptr<ServedFolder> served_;
     UniqueFd disc_;
 };

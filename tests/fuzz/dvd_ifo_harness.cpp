@@ -12,6 +12,7 @@
 #include <string>
 
 #include "backends/dvdread/volume_reading.h"
+#include "dvd/read_dvd_details.h"
 #include "dvd/read_dvd_volume.h"
 #include "platform/com.h"
 #include "platform/dvd_interfaces.h"
@@ -61,10 +62,16 @@ void QueryNavigator(const std::string& path) {
     info->GetDVDVolumeInfo(&volumes, &volume, &side, &titles);
     ULONGLONG id = 0;
     info->GetDiscID(nullptr, &id);
+    ComPtr<IDvdDetails> details;
+    info.As(details);
+    DvdVolumeDetails volumeDetails;
+    details->GetVolumeDetails(&volumeDetails);
     for (ULONG t = 0; t <= std::min<ULONG>(titles, 100) + 1; ++t) {
         DVD_MenuAttributes menu{};
         DVD_TitleAttributes attributes{};
         info->GetTitleAttributes(t, &menu, &attributes);
+        DvdTitleDetails titleDetails;
+        details->GetTitleDetails(t, &titleDetails);
         info->GetTitleParentalLevels(t, &value);
         if (SUCCEEDED(control->PlayTitle(t, DVD_CMD_FLAG_None, nullptr))) {
             DVD_HMSF_TIMECODE time{};
@@ -116,8 +123,11 @@ void RunDvdIfoInputInProcess(const uint8_t* data, size_t size) {
     const fs::path served = VideoTs().parent_path() / "served";
     fs::create_directory(served);
     if (const auto snapshot =
-            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served))
+            ReadVolumeSnapshot({VolumeKind::Folder, VideoTs()}, ReadingScope::Everything, served)) {
         DeserializeSnapshot(SerializeSnapshot(*snapshot), VideoTs());
+        for (const DvdTitleDetails& title : snapshot->titleDetails)
+            ToDVDTitleDetails(title);
+    }
     fs::remove_all(served);
 }
 
@@ -128,6 +138,7 @@ void RunDvdIfoInput(const uint8_t* data, size_t size) {
 
     const std::string path = (VideoTs() / "VIDEO_TS.IFO").string();
     TKxDVDInfo dvd;
-    ReadDVDVolume(path, dvd);
+    TKxDVDDetails details;
+    ReadDVDVolume(path, dvd, &details);
     QueryNavigator(path);
 }

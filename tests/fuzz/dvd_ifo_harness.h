@@ -11,7 +11,7 @@
 void RunDvdIfoInput(const uint8_t* data, size_t size);
 
 // The backend's reading in this process, where the fuzzer sees it: libdvdread's parsing and the
-// snapshot built from it. Crashes inside libdvdread show up here too.
+// snapshot built from it, details named. Crashes inside libdvdread show up here too.
 void RunDvdIfoInputInProcess(const uint8_t* data, size_t size);
 
 // Removes the volume folders left by processes of the harness that ended without exit handlers

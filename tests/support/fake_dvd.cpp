@@ -65,9 +65,21 @@ private:
     FakeDvdSetup setup_;
 };
 
-class FakeNavigator : public ComObject<IDvdInfo2, IDvdControl2>, Counted {
+class FakeNavigator : public ComObject<IDvdInfo2, IDvdControl2, IDvdDetails>, Counted {
 public:
     FakeNavigator(FakeDvdSetup setup, Record record) : Counted(std::move(record)), setup_(setup) {}
+
+    HRESULT GetVolumeDetails(DvdVolumeDetails* details) override {
+        if (!setup_.volumeDetails) return E_FAIL;
+        *details = *setup_.volumeDetails;
+        return S_OK;
+    }
+    HRESULT GetTitleDetails(ULONG title, DvdTitleDetails* details) override {
+        if (title == 0 || title > setup_.titleDetails.size()) return E_INVALIDARG;
+        if (!setup_.titleDetails[title - 1]) return E_FAIL;
+        *details = *setup_.titleDetails[title - 1];
+        return S_OK;
+    }
 
     HRESULT GetCurrentDomain(DVD_DOMAIN*) override { return E_NOTIMPL; }
     HRESULT GetTotalTitleTime(DVD_HMSF_TIMECODE* time, ULONG* flags) override {

@@ -4,12 +4,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/com.h"
 #include "platform/com_object.h"
+#include "platform/dvd_details.h"
 #include "platform/dvd_interfaces.h"
 
 namespace lumora::testing {
@@ -38,6 +40,10 @@ struct FakeDvdSetup {
     // numbered ones).
     std::vector<FakeDvdTitle> script = {};
     std::function<void()> onRender = {};  // called as RenderDvdVideoVolume is
+    // IDvdDetails: without volume details GetVolumeDetails fails; title t's details are at t − 1,
+    // none for a broken title (E_FAIL), and titles past the list do not exist (E_INVALIDARG).
+    std::optional<DvdVolumeDetails> volumeDetails = {};
+    std::vector<std::optional<DvdTitleDetails>> titleDetails = {};
 };
 
 // What the fake saw; shared by its objects.

@@ -106,6 +106,14 @@ private slots:
         QCOMPARE(form_->cbSubtitles->currentText(), QStringLiteral("Russian"));
     }
 
+    void longLinesShowFromTheirFirstCharacter() {
+        form_->btOpenDVD->click();
+        ClickTitle(0);
+        form_->cbAudio->setCurrentIndex(1);  // as choosing the second stream does
+        for (QLineEdit* line : {form_->edVideo, form_->cbAudio->lineEdit(), form_->cbSubtitles->lineEdit()})
+            QCOMPARE(line->cursorPosition(), 0);
+    }
+
     void theKeyboardSelectsToo() {
         form_->btOpenDVD->click();
         ClickTitle(1);

@@ -43,7 +43,7 @@ std::optional<fs::path> Authored(const fs::path& folder, const std::string& argu
 
 std::optional<fs::path> TestVolumes(std::string* why) {
     const fs::path folder = LUMORA_DVD_TEST_VOLUMES;
-    return Authored(folder, "", folder / "pal_silent/VIDEO_TS/VIDEO_TS.IFO", why);
+    return Authored(folder, "", folder / "pal_details/VIDEO_TS/VIDEO_TS.IFO", why);
 }
 
 std::optional<fs::path> ManyTitlesVolume(int count, std::string* why) {
@@ -93,6 +93,19 @@ std::vector<LsdvdTitle> Lsdvd(const fs::path& volume) {
         }
     }
     return titles;
+}
+
+std::vector<std::string> Elements(const std::string& xml, const std::string& tag) {
+    std::vector<std::string> found;
+    const std::regex element("<" + tag + ">([\\s\\S]*?)</" + tag + ">");
+    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), element); it != std::sregex_iterator(); ++it)
+        found.push_back((*it)[1]);
+    return found;
+}
+
+std::string Field(const std::string& xml, const std::string& tag) {
+    const auto found = Elements(xml, tag);
+    return found.empty() ? std::string() : found.front();
 }
 
 bool MakeDvdImage(const fs::path& volume, const fs::path& image, std::string* why,

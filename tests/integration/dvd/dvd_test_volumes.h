@@ -13,8 +13,8 @@
 
 namespace lumora::testing {
 
-// The folder holding pal_mixed, ntsc_mixed and pal_silent, authored on first use; nothing when
-// a tool is missing (the reason in *why).
+// The folder holding pal_mixed, ntsc_mixed, pal_silent and pal_details, authored on first use;
+// nothing when a tool is missing (the reason in *why).
 std::optional<std::filesystem::path> TestVolumes(std::string* why);
 // A volume of count one-second titles, authored on first use.
 std::optional<std::filesystem::path> ManyTitlesVolume(int count, std::string* why);
@@ -43,6 +43,10 @@ struct LsdvdTitle {
 
 // lsdvd -a -s -c -v on the volume, parsed.
 std::vector<LsdvdTitle> Lsdvd(const std::filesystem::path& volume);
+
+// In lsdvd's XML: the text of each <tag>…</tag> in order, and of the first (empty when none).
+std::vector<std::string> Elements(const std::string& xml, const std::string& tag);
+std::string Field(const std::string& xml, const std::string& tag);
 
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& file);
 void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);

@@ -14,20 +14,6 @@ namespace fs = std::filesystem;
 using namespace lumora::testing;
 using nlohmann::json;
 
-// The text of each <tag>…</tag> directly in an element's text, in order.
-std::vector<std::string> Elements(const std::string& xml, const std::string& tag) {
-    std::vector<std::string> found;
-    const std::regex element("<" + tag + ">([\\s\\S]*?)</" + tag + ">");
-    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), element); it != std::sregex_iterator(); ++it)
-        found.push_back((*it)[1]);
-    return found;
-}
-
-std::string Field(const std::string& xml, const std::string& tag) {
-    const auto found = Elements(xml, tag);
-    return found.empty() ? std::string() : found.front();
-}
-
 // lsdvd writes "xx" for a stream without a language.
 json LanguageCode(const std::string& lsdvdCode) {
     return lsdvdCode == "xx" || lsdvdCode.empty() ? json() : json(lsdvdCode);

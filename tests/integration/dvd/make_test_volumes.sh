@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Authors the DVD-Video volumes the DVD tests read: ffmpeg encodes short clips from lavfi
 # sources, spumux adds subpicture streams, dvdauthor builds each volume.
-#   make_test_volumes.sh OUTDIR          the test volumes: pal_mixed, ntsc_mixed, pal_silent
+#   make_test_volumes.sh OUTDIR          the test volumes: pal_mixed, ntsc_mixed, pal_silent, pal_details
 #   make_test_volumes.sh OUTDIR many N   one title set of N one-second titles: many_N
 # Exits 77 when a tool is missing.
 set -euo pipefail
@@ -143,3 +143,22 @@ cat >"$work/pal_silent.xml" <<XML
 </dvdauthor>
 XML
 author pal_silent pal
+
+# pal_details, made last: a provider, audio contents, Dolby Surround, a forced subpicture with a stream per display mode, an RGB palette.
+encode pal_details 2 pal mpeg2 16:9 ac3-2 lpcm-2
+subpictures pal_details 2
+printf '%s\n' ff0000 00ff00 0000ff ffffff 000000 808080 ffff00 00ffff ff00ff 102030 405060 708090 a0b0c0 d0e0f0 123456 abcdef >"$work/palette.rgb"
+cat >"$work/pal_details.xml" <<XML
+<dvdauthor dest="$out/pal_details" provider="LUMORA-TEST">
+  <vmgm/>
+  <titleset><titles>
+    <video format="pal" aspect="16:9" widescreen="nopanscan"/>
+    <audio lang="en" content="comments1" dolby="surround"/><audio lang="sv" content="impaired"/>
+    <subpicture lang="fi" content="forced"><stream mode="widescreen" id="0"/><stream mode="letterbox" id="1"/></subpicture>
+    <pgc palette="$work/palette.rgb"><vob file="$work/pal_details.mpg" chapters="0,0:01"/></pgc>
+  </titles></titleset>
+</dvdauthor>
+XML
+# Its video manager is the one the XML makes, which keeps the provider (-T would write another).
+rm -rf "${out:?}/pal_details"
+VIDEO_FORMAT=PAL dvdauthor -x "$work/pal_details.xml" >/dev/null 2>&1

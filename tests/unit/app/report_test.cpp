@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/page_text/dvd_details_report.h"
+#include "component/lumoram.h"
+
 namespace {
 
 TEST(Report, TextNestsSectionsAndSeparatesTheTopLevelOnes) {
@@ -30,6 +33,12 @@ TEST(Report, ValuesStayOneLineOfTextAndLongOnesAreCut) {
     for (const auto& c : cases)
         EXPECT_EQ(ReportValue(c.raw), c.shown) << c.raw;
     EXPECT_EQ(ReportValue(std::string(2000, 'z')).size(), kReportValueLimit + std::string("…").size());
+}
+
+TEST(DvdDetailsName, WithoutALabelThePathTheUserGaveReadWithoutTheFileSystem) {
+    TKxLumora lumora;
+    lumora.SetFileName("/gone/MOVIE/video_ts/VTS_01_0.IFO");
+    EXPECT_EQ(DvdDetailsName(lumora), "MOVIE");
 }
 
 }  // namespace

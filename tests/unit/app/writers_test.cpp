@@ -88,6 +88,29 @@ MediaDetails EveryKindOfFact() {
             .cutShort = true};
 }
 
+// A title of two chapters, the second an angle block, whose chapters fall short of its time; a
+// stream the title marks absent; a label with a character beyond ASCII.
+void EveryKindOfDvdDetail(FakeDvdSetup& setup) {
+    setup.volumeDetails =
+        DvdVolumeDetails{"FÊTE_2026", DvdLabelSource::Udf, "DVDVIDEO-VMG", "LUMORA", 1, 0x00FA0000};
+    DvdTitleDetails title;
+    title.titleSet = 1;
+    title.titleInSet = 1;
+    title.angles = 2;
+    title.titleSetIdentifier = "DVDVIDEO-VTS";
+    title.playbackTime = {1, 2, 3, 0, 1, true};
+    title.video = {1, 1, 3, 1, true, false, 0, false, true};
+    title.audio = {{0, false, 1, 2, 3, 0, 5, 'e' << 8 | 'n', 1, 0x08, 0x8000},
+                   {4, false, 1, 0, 2, 1, 1, 'd' << 8 | 'e', 3, 0, 0x0100}};
+    title.subpictures = {{0, 1, 'r' << 8 | 'u', 9, 0x80010203}};
+    title.palette.fill(0x00108080);
+    title.palette[0] = 0x00EB8080;
+    title.palette[1] = 0x0052F05A;
+    title.programMap = {1};
+    title.cells = {{{0, 1, 0, 12, 1, true}, 1, 1, true}, {{0, 1, 0, 12, 1, true}, 3, 1, true}};
+    setup.titleDetails = {title};
+}
+
 class Writers : public ::testing::Test {
 protected:
     Writers() {
@@ -101,6 +124,7 @@ protected:
         dvd_.setup.script = {{{1, 2, 3, 0},
                               FakeTitleAttributes(DVD_VideoCompression_MPEG2, 720, 576, 16, 9,
                                                   {FakeAudio(DVD_AudioFormat_AC3, 6, 0x0409)}, {0x0419})}};
+        EveryKindOfDvdDetail(dvd_.setup);
         platform_.Category(CLSID_VideoCompressorCategory).members = {fakes::Named("x264"),
                                                                      fakes::Named("ffv1 \u2014 FF Video 1")};
     }
@@ -128,7 +152,7 @@ private:
                 const auto installed = dvd_.Install();
                 lumora_.SetFileName("/dvd");
                 lumora_.ReadDVDInfo();
-                return writer.dvd({"/dvd", lumora_.DVDInfo()});
+                return writer.dvd({"/dvd", lumora_.DVDInfo(), &lumora_});
             }
             case Subject::Catalogue:
                 lumora_.FillDeviceLists();
@@ -259,8 +283,68 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
          "Глава 1  [1:2:3]\n  Видео: MPEG2 720x576 16:9 \n"
          "  Аудиопотоки: AC3 - 6 канала(ов) - English\n  Субтитры: Russian\n"},
         {"json", Subject::Dvd,
-         R"({"lumora_json":1,"path":"/dvd","ok":true,"error":null,"disc_id":"75D4B74F024ECEEA","volumes":2,"volume":1,"side":"B","regions":[1,3,4,5,6,7,8],"parental_level":null,"titles":[{"number":1,"text":"Глава 1  [1:2:3]","playing_time":{"text":"1:02:03.00","hours":1,"minutes":2,"seconds":3,"frames":0,"frame_rate":25,"duration_s":3723.0},"chapters":11,"parental_levels":[1],"video":{"text":"MPEG2 720x576 16:9 ","compression":"MPEG2","width":720,"height":576,"aspect_ratio":"16:9","aspect_ratio_x":16,"aspect_ratio_y":9,"standard":null,"field_rate":0,"frame_height":0,"pan_scan_permitted":false,"letterbox_permitted":false,"source_letterboxed":false,"film_mode":false},"audio":[{"text":"AC3 - 6 канала(ов) - English","format":"AC3","channels":6,"sample_rate":0,"bits_per_sample":null,"language":"English","language_code":"en","language_id":1033,"language_extension":0}],"subtitles":[{"language":"Russian","language_code":"ru","language_id":1049,"language_extension":0}]}]})"
+         R"({"lumora_json":1,"path":"/dvd","ok":true,"error":null,"disc_id":"75D4B74F024ECEEA","volumes":2,"volume":1,"side":"B","regions":[1,3,4,5,6,7,8],"parental_level":null,"label":"FÊTE_2026","label_source":"udf","vmg_id":"DVDVIDEO-VMG","provider_id":"LUMORA","title_sets":1,"longest_title":1,"titles":[{"number":1,"text":"Глава 1  [1:2:3]","playing_time":{"text":"1:02:03.00","hours":1,"minutes":2,"seconds":3,"frames":0,"frame_rate":25,"duration_s":3723.0},"chapters":11,"parental_levels":[1],"video":{"text":"MPEG2 720x576 16:9 ","compression":"MPEG2","width":720,"height":576,"aspect_ratio":"16:9","aspect_ratio_x":16,"aspect_ratio_y":9,"standard":null,"field_rate":0,"frame_height":0,"pan_scan_permitted":false,"letterbox_permitted":false,"source_letterboxed":false,"film_mode":false,"display_formats":["pan-scan"],"closed_captions":[1],"camera_mode":"film"},"audio":[{"text":"AC3 - 6 канала(ов) - English","format":"AC3","channels":6,"sample_rate":0,"bits_per_sample":null,"language":"English","language_code":"en","language_id":1033,"language_extension":0,"stream_id":128,"available":true,"content":"normal","quantization":"DRC","dolby_surround":true}],"subtitles":[{"language":"Russian","language_code":"ru","language_id":1049,"language_extension":0,"available":true,"kind":"forced","stream_ids":{"4:3":32,"wide":33,"letterbox":34,"pan_scan":35}}],"title_set":1,"title_in_set":1,"title_set_id":"DVDVIDEO-VTS","angles":2,"chapter_times":[{"number":1,"start_s":0,"length_s":60.48}],"cells":[{"start_s":0,"length_s":60.48,"angle_block":"first","seamless":true},{"start_s":0,"length_s":60.48,"angle_block":"last","seamless":true}],"palette":["#FFFFFF","#FF0100","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000","#000000"]}]})"
          "\n"},
+        {"full", Subject::Dvd, R"report(Диск
+  Путь: /dvd
+  Метка тома: FÊTE_2026 (UDF)
+  Идентификатор VMG: DVDVIDEO-VMG
+  Поставщик: LUMORA
+  Наборы заголовков: 1
+  Заголовки: 1
+  Самый длинный заголовок: 1
+  Регионы: allowed in regions 1, 3
+  Том: 1 из 2
+  Сторона: B
+  Идентификатор диска: 75D4B74F024ECEEA
+
+Заголовок 1
+  Набор заголовков: 1
+  Заголовок в наборе: 1
+  Идентификатор набора: DVDVIDEO-VTS
+  Длительность: 01:02:03.000
+  Частота кадров: 25
+  Ракурсы: 2
+  Палитра: #FFFFFF #FF0100 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000 #000000
+  Главы
+    Сумма длин: 00:01:00.480 — не равна длительности заголовка
+    Глава 1
+      Начало: 00:00:00.000
+      Длина: 00:01:00.480
+      Ячейки: 1–2
+  Ячейки
+    Ячейка 1
+      Начало: 00:00:00.000
+      Длина: 00:01:00.480
+      Блок ракурсов: first
+      Бесшовное воспроизведение: да
+    Ячейка 2
+      Начало: 00:00:00.000
+      Длина: 00:01:00.480
+      Блок ракурсов: last
+      Бесшовное воспроизведение: да
+  Видео
+    Формат: MPEG-2
+    Стандарт: PAL
+    Размер кадра: 720x576
+    Соотношение сторон: 16:9
+    Форматы показа: pan-scan
+    Скрытые субтитры (line 21): field 1
+    Режим съёмки: film
+  Аудио #1
+    Формат: AC3
+    Частота дискретизации: 48000 Гц
+    Квантование: DRC
+    Каналы: 6
+    Язык: en (English)
+    Содержание: normal
+    Dolby Surround: да
+    Идентификатор потока: 0x80
+  Субтитры #1
+    Язык: ru (Russian)
+    Содержание: forced
+    Идентификатор потока: 4:3 0x20, wide 0x21, letterbox 0x22, pan-scan 0x23
+)report"},
         {"text", Subject::Catalogue,
          "Видео кодеки:\n  ffv1 — FF Video 1\n  x264\nАудио кодеки:\nФильтры DirectShow:\n"
          "Устройства захвата видео:\nУстройства захвата аудио:\nTV тюнеры:\nУстройства аудиовывода:\n"},

@@ -92,6 +92,8 @@ TEST(ComponentDVDInfo, ReadsTheComponentsFileAndKeepsWhetherItWasAVolume) {
     TKxLumora lumora;
     lumora.SetFileName(path);
     FakeDvd fake;
+    fake.setup.volumeDetails = DvdVolumeDetails{"DISC", DvdLabelSource::Udf, "", "", 1, 0};
+    fake.setup.titleDetails = {std::nullopt, DvdTitleDetails{}};
     {
         const auto installed = fake.Install();
         lumora.ReadDVDInfo();
@@ -99,6 +101,10 @@ TEST(ComponentDVDInfo, ReadsTheComponentsFileAndKeepsWhetherItWasAVolume) {
     EXPECT_EQ(fake.record->renderedPaths, std::vector<std::string>{path});
     EXPECT_EQ(lumora.DVDInfo().Titles.Count(), 2);
     EXPECT_TRUE(lumora.DVDVolumeRead());
+    EXPECT_EQ(lumora.DVDDetails().Label, "DISC") << "the details from the same reading";
+    ASSERT_EQ(lumora.DVDDetails().Titles.size(), 2u);
+    EXPECT_FALSE(lumora.DVDDetails().Titles[0].Read) << "a broken title, and the one after it still read";
+    EXPECT_TRUE(lumora.DVDDetails().Titles[1].Read);
 
     fake.setup.renderFails = true;
     {
@@ -106,6 +112,8 @@ TEST(ComponentDVDInfo, ReadsTheComponentsFileAndKeepsWhetherItWasAVolume) {
         lumora.ReadDVDInfo();
     }
     EXPECT_FALSE(lumora.DVDVolumeRead()) << "a second reading's answer replaces the first";
+    EXPECT_FALSE(lumora.DVDDetails().Read) << "and no detail of the first survives";
+    EXPECT_TRUE(lumora.DVDDetails().Titles.empty());
 }
 
 }  // namespace

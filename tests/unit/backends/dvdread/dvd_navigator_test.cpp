@@ -31,6 +31,8 @@ struct Places {
     DVD_DECODER_CAPS caps{};
     DVD_DECODER_CAPS unsized{};
     ComPtr<IDvdCmd> command;
+    DvdVolumeDetails volume;
+    DvdTitleDetails details;
 };
 
 enum State { kNoVolume, kStopped, kPlaying, kStates };
@@ -82,6 +84,11 @@ const NavigatorCall kCalls[] = {
     CALL(PlayTitle(0, DVD_CMD_FLAG_None, nullptr), E_FAIL, E_INVALIDARG, E_INVALIDARG),
     CALL(PlayTitle(3, DVD_CMD_FLAG_None, p.command.Put()), E_FAIL, E_INVALIDARG, E_INVALIDARG),
     CALL(Stop(), E_FAIL, S_OK, S_OK),
+    CALL(GetVolumeDetails(&p.volume), E_FAIL, S_OK, S_OK),
+    CALL(GetVolumeDetails(nullptr), E_POINTER, E_POINTER, E_POINTER),
+    CALL(GetTitleDetails(1, &p.details), E_FAIL, S_OK, S_OK),
+    CALL(GetTitleDetails(2, &p.details), E_FAIL, E_FAIL, E_FAIL),
+    CALL(GetTitleDetails(3, &p.details), E_FAIL, E_INVALIDARG, E_INVALIDARG),
 };
 
 std::shared_ptr<DvdSession> SessionIn(State state) {
@@ -90,6 +97,7 @@ std::shared_ptr<DvdSession> SessionIn(State state) {
     session->volume = VolumeSnapshot{"/disc/VIDEO_TS", {}, {TitleFacts{}, TitleFacts{}}};
     session->volume->facts.titleCount = 2;
     session->volume->titles[0].sound = 1;
+    session->volume->titleDetails.resize(2);
     if (state == kPlaying) {
         session->domain = DVD_DOMAIN_Title;
         session->title = 1;

@@ -99,7 +99,7 @@ TEST(AudioAttributes, FromTheIfoFields) {
     }
     EXPECT_EQ(ToAudioAttributes(audio).dwFrequency, 96000u);
     audio.application_mode = 2;
-    audio.app_info.surround.dolby_encoded = 1;
+    audio.app_info.karaoke.version = 2;  // how libdvdread 6 reads a stored 0x08 (Dolby Surround)
     EXPECT_EQ(ToAudioAttributes(audio).AppMode, DVD_AudioMode_Surround);
     EXPECT_EQ(ToAudioAttributes(audio).AppModeData, 0x08);
 }

@@ -16,6 +16,12 @@ TEST(SnapshotBytes, RoundTripAndRefuseAnythingIncomplete) {
     snapshot.titles.resize(2);
     snapshot.titles[1].sound = 1;
     snapshot.titles[1].attributes.ulNumberOfAudioStreams = 3;
+    snapshot.volumeDetails.label = "FÊTE";
+    snapshot.titleDetails.resize(2);
+    snapshot.titleDetails[1].programMap = {1, 3};
+    snapshot.titleDetails[1].cells.resize(4);
+    snapshot.titleDetails[1].cells[3].lastSector = 77;
+    snapshot.titleDetails[1].audio.resize(kDvdMaxAudioStreams + 1);
     const std::vector<uint8_t> bytes = SerializeSnapshot(snapshot);
     const auto back = DeserializeSnapshot(bytes, "/disc/VIDEO_TS");
     ASSERT_TRUE(back);
@@ -23,8 +29,13 @@ TEST(SnapshotBytes, RoundTripAndRefuseAnythingIncomplete) {
     EXPECT_EQ(back->facts.discId, snapshot.facts.discId);
     ASSERT_EQ(back->titles.size(), 2u);
     EXPECT_EQ(back->titles[1].attributes.ulNumberOfAudioStreams, 3u);
+    EXPECT_EQ(back->volumeDetails.label, "FÊTE");
+    ASSERT_EQ(back->titleDetails.size(), 2u);
+    EXPECT_EQ(back->titleDetails[1].programMap, (std::vector<uint8_t>{1, 3}));
+    EXPECT_EQ(back->titleDetails[1].cells.at(3).lastSector, 77u);
+    EXPECT_EQ(back->titleDetails[1].audio.size(), kDvdMaxAudioStreams) << "bounded as written";
 
-    for (const size_t cut : {size_t{0}, size_t{3}, bytes.size() / 2, bytes.size() - 1})
+    for (size_t cut = 0; cut < bytes.size(); ++cut)
         EXPECT_FALSE(DeserializeSnapshot(std::span(bytes).first(cut), "")) << cut;
     std::vector<uint8_t> longer = bytes;
     longer.push_back(0);
