@@ -35,5 +35,5 @@ std::shared_ptr<const TDetailsContent> DvdDetailsContent(const TKxLumora& lumora
     if (report.empty()) return nullptr;
     return std::make_shared<const TDetailsContent>(
         TDetailsContent{DecodedName(DvdDetailsName(lumora)), std::move(report),
-                        Json().dvd({lumora.FileName(), lumora.DVDInfo()})});
+                        Json().dvd({lumora.FileName(), lumora})});
 }

@@ -10,6 +10,6 @@ int PrintDvdInfo(TKxLumora& lumora, const std::string& path, const Writer& write
     lumora.ReadDVDInfo();
     if (!lumora.DVDVolumeRead())
         return EndWithFailure(writer, {path, "not a DVD-Video volume", std::nullopt}, out);
-    out.Write(writer.dvd({path, lumora.DVDInfo(), &lumora}));
+    out.Write(writer.dvd({path, lumora}));
     return out.Finish() ? kExitOk : kExitFailed;
 }

@@ -10,5 +10,5 @@ std::string FullFile(const FileRecord& record) {
 }
 
 std::string FullDvd(const DvdRecord& record) {
-    return record.lumora ? ReportText(DvdDetailsReport(*record.lumora)) : TextDvd(record);
+    return ReportText(DvdDetailsReport(record.lumora));
 }

@@ -43,7 +43,7 @@ std::string JsonFile(const FileRecord& record) {
 
 std::string JsonDvd(const DvdRecord& record) {
     Json object = Succeeded(record.path, false);
-    PutDvdFacts(object, record.dvd, record.lumora ? record.lumora->DVDDetails() : TKxDVDDetails());
+    PutDvdFacts(object, record.lumora.DVDInfo(), record.lumora.DVDDetails());
     return JsonLine(object);
 }
 

@@ -8,7 +8,6 @@
 #include "app/lumora_info/failure.h"
 #include "app/page_text/catalogue_page_lines.h"
 
-class TKxDVDInfo;
 class TKxLumora;
 
 struct FileRecord {
@@ -19,8 +18,7 @@ struct FileRecord {
 
 struct DvdRecord {
     std::string path;
-    const TKxDVDInfo& dvd;              // after a ReadDVDInfo that found a volume at path
-    const TKxLumora* lumora = nullptr;  // that read it, with its details; null: the page's facts alone
+    const TKxLumora& lumora;  // after a ReadDVDInfo that found a volume at path
 };
 
 struct CatalogueRecord {

@@ -3,7 +3,7 @@
 #include "app/lumora_info/file_names.h"
 #include "app/page_text/dvd_page_lines.h"
 #include "app/page_text/file_page_lines.h"
-#include "dvd/kx_dvd_info.h"
+#include "component/lumoram.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::string TextFile(const FileRecord& record) { return Joined(FilePageLines(rec
 
 std::string TextDvd(const DvdRecord& record) {
     std::string text;
-    const TKx_DVD_Titles& titles = record.dvd.Titles;
+    const TKx_DVD_Titles& titles = record.lumora.DVDInfo().Titles;
     for (int32_t i = 0; i < titles.Count(); ++i) {
         const TKx_DVD_TitleInfo& title = titles.Items(i);
         text += DvdTitleLine(i, title) + "\n";

@@ -152,7 +152,7 @@ private:
                 const auto installed = dvd_.Install();
                 lumora_.SetFileName("/dvd");
                 lumora_.ReadDVDInfo();
-                return writer.dvd({"/dvd", lumora_.DVDInfo(), &lumora_});
+                return writer.dvd({"/dvd", lumora_});
             }
             case Subject::Catalogue:
                 lumora_.FillDeviceLists();
