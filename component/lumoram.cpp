@@ -4,6 +4,7 @@
 #include "dvd/language_names.h"
 #include "dvd/read_dvd_volume.h"
 #include "mediainfo/analyse_media_file.h"
+#include "mediainfo/hardware_decoding.h"
 #include "platform/devenum.h"
 
 namespace {
@@ -57,6 +58,14 @@ void TKxLumora::ReadFileInfo() {
     } catch (...) {
         // The analysis reports its failures through VideoMajorType; anything else thrown
         // (memory exhaustion) leaves the results as far as they were filled.
+    }
+}
+
+void TKxLumora::ProbeHardwareDecoding() {
+    try {
+        if (FDetails) ::ProbeHardwareDecoding(FFileName, *FDetails);
+    } catch (...) {
+        // Paths left unanswered show as not probed.
     }
 }
 

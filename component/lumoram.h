@@ -47,6 +47,10 @@ public:
     const std::string& FileFailureDetail() const { return FFile.FailureDetail; }
     // Every other fact of the file, from the same reading; empty when the file was not opened.
     const std::optional<FileDetails>& Details() const { return FDetails; }
+    // Asks whether this machine's hardware decodes the streams of the last file read, for each
+    // hardware path of its details (device types once per process, each probe in a child process
+    // under a bound); never throws.
+    void ProbeHardwareDecoding();
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(std::string fileName) { FFileName = std::move(fileName); }

@@ -42,6 +42,8 @@ public:
         TKxLumora& lumora = *lumora_;
         lumora.SetFileName(path);
         lumora.ReadFileInfo();
+        // The page's lines say nothing of the hardware: only the formats that show the details ask.
+        if (writer_.name != DefaultWriter().name) lumora.ProbeHardwareDecoding();
         FileRecord record{path, lumora, std::nullopt};
         const std::string& marker = lumora.VideoMajorType();
         ItemResult result;

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <mutex>
 #include <string_view>
 
+#include "backends/ffmpeg/decoder_messages.h"
 #include "backends/ffmpeg/readable_size.h"
 
 namespace lumora::ffmpeg {
@@ -63,16 +63,11 @@ int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictio
 
 constexpr int kWaveProbePackets = 4;
 
-void QuietLibraries() {
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
-
 }  // namespace
 
 std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path, OpenFailure& failure,
                                              std::chrono::milliseconds deadline) {
-    QuietLibraries();
+    RouteLibraryLog();
     std::unique_ptr<MediaInput> input(new MediaInput);
     input->deadline_ = std::chrono::steady_clock::now() + deadline;
     failure = {};

@@ -1,4 +1,5 @@
 // The media detector module.
+#include "backends/ffmpeg/hardware_probe.h"
 #include "backends/ffmpeg/media_detector.h"
 #include "platform/class_ids.h"
 #include "platform/module_entry.h"
@@ -7,6 +8,7 @@ namespace {
 
 constexpr ModuleClass kClasses[] = {
     {&CLSID_MediaDet, &lumora::ffmpeg::CreateMediaDetector},
+    {&CLSID_HardwareProbe, &lumora::ffmpeg::CreateHardwareProbe},
 };
 
 }  // namespace
