@@ -5,6 +5,7 @@
 #include "dvd/read_dvd_volume.h"
 #include "mediainfo/analyse_media_file.h"
 #include "mediainfo/hardware_decoding.h"
+#include "mediainfo/verify_media_file.h"
 #include "platform/devenum.h"
 
 namespace {
@@ -66,6 +67,18 @@ void TKxLumora::ProbeHardwareDecoding() {
         if (FDetails) ::ProbeHardwareDecoding(FFileName, *FDetails);
     } catch (...) {
         // Paths left unanswered show as not probed.
+    }
+}
+
+HRESULT TKxLumora::VerifyFile(IVerifyProgress* progress, const std::atomic<bool>* cancel) {
+    FVerification.reset();
+    try {
+        MediaVerification verification;
+        const HRESULT result = VerifyMediaFile(FFileName, progress, cancel, verification);
+        if (result != REGDB_E_CLASSNOTREG) FVerification = std::move(verification);
+        return result;
+    } catch (...) {
+        return E_OUTOFMEMORY;
     }
 }
 

@@ -1,7 +1,6 @@
 #include "app/page_text/file_details_report.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "app/page_text/hardware_answer_text.h"
 #include "component/lumoram.h"
@@ -46,19 +45,7 @@ public:
         if (seconds) Add(label, ClockText(*seconds));
     }
     std::string NumberText(double value) const { return FormatGeneralNumber(value, separator_); }
-
-    // "HH:MM:SS.mmm", negative times with a sign.
-    std::string ClockText(double seconds) const {
-        if (!std::isfinite(seconds)) return {};
-        const double whole = std::round(std::fabs(seconds) * 1000);
-        if (whole > 9e15) return NumberText(seconds);
-        const auto milliseconds = static_cast<long long>(whole);
-        char text[48];
-        std::snprintf(text, sizeof text, "%s%02lld:%02lld:%02lld%s%03lld", seconds < 0 ? "-" : "",
-                      milliseconds / 3600000, milliseconds / 60000 % 60, milliseconds / 1000 % 60,
-                      separator_.c_str(), milliseconds % 1000);
-        return text;
-    }
+    std::string ClockText(double seconds) const { return ::ClockText(seconds, separator_); }
 
     // A section of its own inside this one, before the tags.
     void Nest(ReportSection section) { nested_.push_back(std::move(section)); }

@@ -1,6 +1,10 @@
 #include "app/page_text/report.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "mediainfo/number_text.h"
 
 #include "platform/utf8.h"
 
@@ -40,6 +44,18 @@ std::string ReportValue(std::string_view text) {
         ++characters;
     }
     return value;
+}
+
+std::string ClockText(double seconds, const std::string& separator) {
+    if (!std::isfinite(seconds)) return {};
+    const double whole = std::round(std::fabs(seconds) * 1000);
+    if (whole > 9e15) return FormatGeneralNumber(seconds, separator);
+    const auto milliseconds = static_cast<long long>(whole);
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%02lld:%02lld:%02lld%s%03lld", seconds < 0 ? "-" : "",
+                  milliseconds / 3600000, milliseconds / 60000 % 60, milliseconds / 1000 % 60,
+                  separator.c_str(), milliseconds % 1000);
+    return text;
 }
 
 std::string ReportText(const Report& report) {

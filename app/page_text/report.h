@@ -25,6 +25,9 @@ using Report = std::vector<ReportSection>;
 inline constexpr size_t kReportValueLimit = 1000;
 std::string ReportValue(std::string_view text);
 
+// "HH:MM:SS.mmm" with the decimal separator, negative times with a sign; empty for no number.
+std::string ClockText(double seconds, const std::string& separator);
+
 // Each section's title on a line of its own, its lines as "label: value" and its nested
 // sections indented by two spaces more; a blank line between top-level sections.
 std::string ReportText(const Report& report);

@@ -43,7 +43,7 @@ void Route(void* context, int level, const char* format, va_list arguments) {
     if (!Listeners().contains(codec->opaque)) return;
     char text[1024];
     std::vsnprintf(text, sizeof text, format, arguments);
-    static_cast<DecoderMessages*>(codec->opaque)->Append(text);
+    static_cast<DecoderMessages*>(codec->opaque)->Append(text, PacketTag(*codec));
 }
 
 }  // namespace
@@ -59,18 +59,36 @@ DecoderMessages::~DecoderMessages() {
     Listeners().erase(this);
 }
 
-std::vector<std::string> DecoderMessages::Take() {
-    std::vector<std::string> taken;
+void TagPacket(AVCodecContext& context, int64_t tag) {
+#if LIBAVCODEC_VERSION_MAJOR < 60
+    context.reordered_opaque = tag;
+#else
+    (void)context;
+    (void)tag;
+#endif
+}
+
+int64_t PacketTag(const AVCodecContext& context) {
+#if LIBAVCODEC_VERSION_MAJOR < 60
+    return context.reordered_opaque;
+#else
+    (void)context;
+    return AV_NOPTS_VALUE;
+#endif
+}
+
+std::vector<DecoderMessage> DecoderMessages::Take() {
+    std::vector<DecoderMessage> taken;
     const std::lock_guard lock(mutex_);
     taken.swap(lines_);
     return taken;
 }
 
-void DecoderMessages::Append(const char* text) {
+void DecoderMessages::Append(const char* text, int64_t packet) {
     const std::lock_guard lock(mutex_);
     partial_ += text;
     for (size_t end; (end = partial_.find('\n')) != std::string::npos;) {
-        lines_.push_back(partial_.substr(0, end));
+        lines_.push_back({partial_.substr(0, end), packet});
         partial_.erase(0, end + 1);
     }
 }

@@ -69,8 +69,8 @@ void GlanceDecoder::Fail(int averror) {
     if (error_.empty()) error_ = ErrorText(averror);
 }
 
-void GlanceDecoder::Note(const std::vector<std::string>& lines) {
-    if (error_.empty() && !lines.empty()) error_ = lines.front();
+void GlanceDecoder::Note(const std::vector<DecoderMessage>& lines) {
+    if (error_.empty() && !lines.empty()) error_ = lines.front().text;
 }
 
 }  // namespace lumora::ffmpeg

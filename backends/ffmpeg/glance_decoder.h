@@ -32,7 +32,7 @@ public:
 
 private:
     void Fail(int averror);
-    void Note(const std::vector<std::string>& lines);
+    void Note(const std::vector<DecoderMessage>& lines);
     void DecodeSubtitle(const AVPacket& packet);
 
     std::string error_;

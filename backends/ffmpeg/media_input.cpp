@@ -159,7 +159,7 @@ OpenFailure MediaInput::Failure(int averror, const char* refusedFormat) const {
 
 int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
     auto* input = static_cast<MediaInput*>(opaque);
-    if (input->PastDeadline()) return AVERROR_EXIT;
+    if (input->PastDeadline() || input->Cancelled()) return AVERROR_EXIT;
     // End of file where the file ended when it was opened, even while it grows.
     const int64_t left = std::min(input->size_ - input->position_, input->readLimit_ - input->bytesRead_);
     if (left <= 0) return AVERROR_EOF;
@@ -194,6 +194,9 @@ int64_t MediaInput::Seek(void* opaque, int64_t offset, int whence) {
     return input->position_ = base + offset;
 }
 
-int MediaInput::Interrupted(void* opaque) { return static_cast<MediaInput*>(opaque)->PastDeadline() ? 1 : 0; }
+int MediaInput::Interrupted(void* opaque) {
+    const auto* input = static_cast<MediaInput*>(opaque);
+    return input->PastDeadline() || input->Cancelled() ? 1 : 0;
+}
 
 }  // namespace lumora::ffmpeg
