@@ -4,6 +4,8 @@
 #include "dvd/language_names.h"
 #include "dvd/read_dvd_volume.h"
 #include "mediainfo/analyse_media_file.h"
+#include "mediainfo/hardware_decoding.h"
+#include "mediainfo/verify_media_file.h"
 #include "platform/devenum.h"
 
 namespace {
@@ -58,6 +60,26 @@ void TKxLumora::ReadFileInfo() {
     } catch (...) {
         // The analysis reports its failures through VideoMajorType; anything else thrown
         // (memory exhaustion) leaves the results as far as they were filled.
+    }
+}
+
+void TKxLumora::ProbeHardwareDecoding() {
+    try {
+        if (FDetails) ::ProbeHardwareDecoding(FFileName, *FDetails);
+    } catch (...) {
+        // Paths left unanswered show as not probed.
+    }
+}
+
+HRESULT TKxLumora::VerifyFile(IVerifyProgress* progress, const std::atomic<bool>* cancel) {
+    FVerification.reset();
+    try {
+        MediaVerification verification;
+        const HRESULT result = VerifyMediaFile(FFileName, progress, cancel, verification);
+        if (result != REGDB_E_CLASSNOTREG) FVerification = std::move(verification);
+        return result;
+    } catch (...) {
+        return E_OUTOFMEMORY;
     }
 }
 

@@ -3,6 +3,7 @@
 // fill them through the platform.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "dvd/kx_dvd_info.h"
 #include "mediainfo/file_details.h"
 #include "mediainfo/stream_info.h"
+#include "platform/media_verification.h"
 
 using TStrings = std::vector<std::string>;
 
@@ -48,6 +50,20 @@ public:
     const std::string& FileFailureDetail() const { return FFile.FailureDetail; }
     // Every other fact of the file, from the same reading; empty when the file was not opened.
     const std::optional<FileDetails>& Details() const { return FDetails; }
+    // Asks whether this machine's hardware decodes the streams of the last file read, for each
+    // hardware path of its details (device types once per process, each probe in a child process
+    // under a bound); never throws.
+    void ProbeHardwareDecoding();
+
+    // The full decoding check of the file named by FileName, the one reading of a whole file:
+    // every packet of every stream decoded, on the calling thread. Reports to progress and stops
+    // soon after *cancel becomes true (either may be null). S_OK with the results in
+    // Verification, or why the file could not be read (as FileFailureResult, the refused
+    // demuxer in Verification's refusedFormat); never throws. A worker thread uses a component
+    // of its own.
+    HRESULT VerifyFile(IVerifyProgress* progress, const std::atomic<bool>* cancel);
+    // Of the last VerifyFile; empty before one, or when the platform has no verifier.
+    const std::optional<MediaVerification>& Verification() const { return FVerification; }
 
     const std::string& FileName() const { return FFileName; }
     void SetFileName(std::string fileName) { FFileName = std::move(fileName); }
@@ -86,6 +102,7 @@ public:
 private:
     MediaFileResults FFile;  // the audio streams, the video record and the type names
     std::optional<FileDetails> FDetails;
+    std::optional<MediaVerification> FVerification;
     std::string FFileName;
     std::string FDecimalSeparator = ".";
     std::unique_ptr<TKxDVDInfo> FDVDInfo;

@@ -4,6 +4,7 @@
 #include "mediainfo/colour_names.h"
 #include "mediainfo/hdr_names.h"
 #include "platform/ascii.h"
+#include "platform/hardware_device_names.h"
 #include "platform/language_codes.h"
 
 namespace {
@@ -58,6 +59,14 @@ std::optional<double> FirstVideoStart(const MediaDetails& details) {
     return std::nullopt;
 }
 
+DetailsDecoding DecodingOf(const MediaDecoding& decoding) {
+    DetailsDecoding named{
+        decoding.decoder, decoding.otherDecoders, decoding.decodes, decoding.decodeError, {}};
+    for (const std::string& type : decoding.hardwareDeviceTypes)
+        named.hardware.push_back({type, HardwareDeviceTypeName(type), std::nullopt});
+    return named;
+}
+
 DetailsStream StreamOf(const MediaStreamDetails& stream, std::optional<double> videoStart,
                        LanguageNamer languageName) {
     DetailsStream named;
@@ -84,10 +93,16 @@ DetailsStream StreamOf(const MediaStreamDetails& stream, std::optional<double> v
     if (stream.kind == MediaStreamKind::Audio) named.audio = AudioOf(stream.audio);
     if (stream.kind == MediaStreamKind::Attachment)
         named.attachment = {stream.attachment.fileName, stream.attachment.mimeType, stream.attachment.size};
+    if (DecodedKind(stream.kind)) named.decoding = DecodingOf(stream.decoding);
     return named;
 }
 
 }  // namespace
+
+bool DecodedKind(MediaStreamKind kind) {
+    return kind == MediaStreamKind::Video || kind == MediaStreamKind::Audio ||
+           kind == MediaStreamKind::Subtitle;
+}
 
 std::string_view StreamKindName(MediaStreamKind kind) {
     switch (kind) {

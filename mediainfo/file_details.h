@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/hardware_probe.h"
 #include "platform/media_details.h"
 
 struct DetailsVideo {
@@ -54,6 +55,22 @@ struct DetailsAttachment {
     std::optional<int64_t> size;
 };
 
+// A hardware decoding path of a stream: a device type one of its decoders can use, and what the
+// probe of this machine answered.
+struct DetailsHardwarePath {
+    std::string deviceType;                     // libavutil's name ("vaapi")
+    std::string typeName;                       // "VAAPI"
+    std::optional<HardwareProbeAnswer> answer;  // none until ProbeHardwareDecoding
+};
+
+struct DetailsDecoding {
+    std::string decoder;  // empty: none installed
+    std::vector<std::string> otherDecoders;
+    std::optional<bool> decodes;
+    std::string decodeError;
+    std::vector<DetailsHardwarePath> hardware;
+};
+
 struct DetailsStream {
     int index = 0;  // in the file
     MediaStreamKind kind = MediaStreamKind::Data;
@@ -75,6 +92,7 @@ struct DetailsStream {
     DetailsVideo video;
     DetailsAudio audio;
     DetailsAttachment attachment;
+    DetailsDecoding decoding;  // video, audio and subtitle streams
 };
 
 struct DetailsChapter {
@@ -110,6 +128,9 @@ using LanguageNamer = std::string_view (*)(int32_t lcid);
 
 // The record of what the detector handed over, with languages named by languageName.
 FileDetails ToFileDetails(const MediaDetails& details, LanguageNamer languageName);
+
+// Whether the kind is one libavcodec decodes: video, audio, subtitle.
+bool DecodedKind(MediaStreamKind kind);
 
 // The word for a stream kind ("video", "audio", "subtitle", "attachment", "data").
 std::string_view StreamKindName(MediaStreamKind kind);

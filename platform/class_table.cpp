@@ -5,10 +5,8 @@
 namespace {
 
 constexpr RegisteredClass kClasses[] = {
-    {CLSID_MediaDet, "ffmpeg"},
-    {CLSID_DvdGraphBuilder, "dvdread"},
-    {CLSID_SystemDeviceEnum, "devices"},
-    {CLSID_AVOptionsPage, "devices"},
+    {CLSID_MediaDet, "ffmpeg"},         {CLSID_HardwareProbe, "ffmpeg"},     {CLSID_MediaVerifier, "ffmpeg"},
+    {CLSID_DvdGraphBuilder, "dvdread"}, {CLSID_SystemDeviceEnum, "devices"}, {CLSID_AVOptionsPage, "devices"},
 };
 
 }  // namespace

@@ -125,6 +125,19 @@ struct MediaAttachmentDetails {
     std::optional<int64_t> size;  // bytes
 };
 
+// What this machine's libavcodec does with a stream, learnt in the same reading.
+struct MediaDecoding {
+    std::string decoder;  // the one libavcodec picks ("h264", "libdav1d"); empty: none installed
+    std::vector<std::string> otherDecoders;  // the codec's other decoders, in libavcodec's order
+    // Whether the trial decode of the stream's first frames (or first packet) went without an
+    // error; unknown when the reading reached no packet of the stream.
+    std::optional<bool> decodes;
+    std::string decodeError;  // the decoder's message when it failed
+    // libavutil's names of the device types of every decoder's hardware configurations
+    // ("cuda", "vaapi", "vdpau", "qsv"), each once, the picked decoder's first.
+    std::vector<std::string> hardwareDeviceTypes;
+};
+
 struct MediaStreamDetails {
     int index = 0;  // in the file
     MediaStreamKind kind = MediaStreamKind::Data;
@@ -143,6 +156,7 @@ struct MediaStreamDetails {
     MediaVideoDetails video;            // for video streams
     MediaAudioDetails audio;            // for audio streams
     MediaAttachmentDetails attachment;  // for attachments
+    MediaDecoding decoding;             // for video, audio and subtitle streams
 };
 
 struct MediaChapterDetails {

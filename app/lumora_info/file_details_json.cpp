@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/lumora_info/hardware_answer_json.h"
+
 namespace {
 
 Json Ratio(const std::optional<MediaRatio>& ratio) {
@@ -98,6 +100,22 @@ void PutAudio(Json& object, const DetailsAudio& audio) {
     object["lossless"] = Optional(audio.lossless);
 }
 
+void PutDecoding(Json& object, const DetailsDecoding& decoding) {
+    object["decoder"] = TextOrNull(decoding.decoder);
+    object["other_decoders"] = decoding.otherDecoders;
+    object["decodes"] = Optional(decoding.decodes);
+    object["decode_error"] = TextOrNull(decoding.decodeError);
+    Json paths = Json::array();
+    for (const DetailsHardwarePath& path : decoding.hardware) {
+        const auto& answer = path.answer;
+        paths.push_back({{"type", path.typeName},
+                         {"device", answer ? TextOrNull(answer->device) : Json()},
+                         {"usable", answer ? Json(answer->result == HardwareProbeResult::Usable) : Json()},
+                         {"reason", answer ? HardwareReason(*answer) : Json("not probed")}});
+    }
+    object["hw_decode"] = std::move(paths);
+}
+
 Json Stream(const DetailsStream& stream) {
     Json object = Json::object();
     object["index"] = stream.index;
@@ -130,6 +148,7 @@ Json Stream(const DetailsStream& stream) {
             break;
         case MediaStreamKind::Data: break;
     }
+    if (DecodedKind(stream.kind)) PutDecoding(object, stream.decoding);
     return object;
 }
 

@@ -8,6 +8,7 @@
 #include "app/lumora_info/file_command.h"
 #include "app/lumora_info/options.h"
 #include "app/lumora_info/output.h"
+#include "app/lumora_info/verify_command.h"
 #include "component/lumoram.h"
 #include "platform/class_ids.h"
 #include "platform/com.h"
@@ -33,10 +34,12 @@ int main(int argc, char** argv) {
     const InfoOptions& options = *parsed.options;
     const CLSID& needed = options.mode == InfoMode::Catalogue ? CLSID_SystemDeviceEnum
                           : options.mode == InfoMode::Dvd     ? CLSID_DvdGraphBuilder
+                          : options.mode == InfoMode::Verify  ? CLSID_MediaVerifier
                                                               : CLSID_MediaDet;
     if (!ModuleAvailable(needed)) return kExitFailed;
     Output out;
     if (options.mode == InfoMode::Files) return PrintFileInfo(options, out);
+    if (options.mode == InfoMode::Verify) return PrintVerification(options, out);
 
     CoInitialize(nullptr);
     int status = kExitOk;

@@ -12,6 +12,7 @@ namespace {
 constexpr char kUsage[] =
     "Usage: lumora_info [OPTION]... FILE|FOLDER...\n"
     "       lumora_info [-of FORMAT] --dvd PATH\n"
+    "       lumora_info [OPTION]... --verify FILE|FOLDER...\n"
     "       lumora_info [-of FORMAT] --catalogue\n"
     "Prints what Lumora's file page shows for each media file, with --dvd what its DVD page shows,\n"
     "or with --catalogue what its filters and codecs page lists.\n"
@@ -34,6 +35,10 @@ constexpr char kUsage[] =
     "                  .ifo or .bup files, its VIDEO_TS folder or the folder holding that, a disc\n"
     "                  image or a drive's device): each title's line, then the video, audio and\n"
     "                  subtitle lines of that title, indented\n"
+    "  --verify        decode every packet of every stream of each file, as a player would, and\n"
+    "                  print \"ok\" or the decoding errors with their times, timestamps that go\n"
+    "                  back and whether the file ends before its stated duration (full: every\n"
+    "                  stream's counts; json: a \"verify\" object); the progress bar counts bytes\n"
     "  --catalogue     list the seven lists of the filters and codecs page, each under its label\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n"
@@ -42,9 +47,10 @@ constexpr char kUsage[] =
     "followed, links to folders not. The output keeps the order of the arguments and of the walk.\n"
     "A failed file also gets one line on standard error with the reason.\n"
     "\n"
-    "Exit status: 0 when every file was analysed, the volume or the catalogue was read; 1 when an\n"
-    "analysis failed, a folder could not be read, PATH is no DVD-Video volume, the catalogue could\n"
-    "not be read or standard output could not be written; 2 on a usage error.\n"
+    "Exit status: 0 when every file was analysed (or checked without an error), the volume or the\n"
+    "catalogue was read; 1 when an analysis failed, a checked file has errors, a folder could not\n"
+    "be read, PATH is no DVD-Video volume, the catalogue could not be read or standard output could\n"
+    "not be written; 2 on a usage error.\n"
     "\n"
     "Full documentation: man lumora_info\n";
 
@@ -112,6 +118,7 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
     InfoOptions options;
     std::vector<std::string> volumes;
     bool catalogue = false;
+    bool verify = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -126,6 +133,8 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
             return Print(std::string("lumora_info ") + LUMORA_VERSION + "\n");
         } else if (argument == "--catalogue") {
             catalogue = true;
+        } else if (argument == "--verify") {
+            verify = true;
         } else if (argument == "--json" || argument == "--full") {
             options.writer = FindWriter(argument.substr(2));
         } else if (argument == "--no-progress") {
@@ -160,6 +169,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
     if (volumes.size() > 1) return UsageError("only one '--dvd' PATH at a time");
     if (modes > 1) return UsageError("give files, '--dvd PATH' or '--catalogue', not several of them");
     if (modes == 0) return UsageError("no file given");
+    if (verify && options.paths.empty())
+        return UsageError("'--verify' checks files, not '--dvd' or '--catalogue'");
+    if (verify) options.mode = InfoMode::Verify;
     if (catalogue) options.mode = InfoMode::Catalogue;
     if (!volumes.empty()) {
         options.mode = InfoMode::Dvd;

@@ -7,7 +7,7 @@
 
 #include "app/lumora_info/writer.h"
 
-enum class InfoMode { Files, Dvd, Catalogue };
+enum class InfoMode { Files, Verify, Dvd, Catalogue };
 
 struct InfoOptions {
     InfoMode mode = InfoMode::Files;

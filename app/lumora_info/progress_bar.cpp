@@ -38,8 +38,10 @@ std::string TimeText(double seconds) {
 
 }  // namespace
 
-ProgressBar::ProgressBar(size_t total, bool wanted)
-    : total_(total), enabled_(wanted && total > 1 && ::isatty(STDERR_FILENO) == 1) {}
+ProgressBar::ProgressBar(size_t total, bool wanted, ProgressUnit unit)
+    : total_(total),
+      unit_(unit),
+      enabled_(wanted && total > (unit == ProgressUnit::Bytes ? 0 : 1) && ::isatty(STDERR_FILENO) == 1) {}
 
 void ProgressBar::Update(size_t done) {
     if (!enabled_) return;
@@ -59,11 +61,18 @@ void ProgressBar::Erase() {
 }
 
 std::string ProgressBar::Line(size_t done, double seconds) const {
+    done = std::min(done, total_);
     const double rate = seconds > 0 ? done / seconds : 0;
     const std::string left = done > 0 && rate > 0 ? TimeText((total_ - done) / rate) : "--:--";
     char factsText[128];
-    std::snprintf(factsText, sizeof factsText, " %zu/%zu %3zu%% %.1f files/s %s left", done, total_,
-                  done * 100 / total_, rate, left.c_str());
+    if (unit_ == ProgressUnit::Bytes) {
+        constexpr double kMegabyte = 1e6;
+        std::snprintf(factsText, sizeof factsText, " %.0f/%.0f MB %3zu%% %.1f MB/s %s left", done / kMegabyte,
+                      total_ / kMegabyte, done * 100 / total_, rate / kMegabyte, left.c_str());
+    } else {
+        std::snprintf(factsText, sizeof factsText, " %zu/%zu %3zu%% %.1f files/s %s left", done, total_,
+                      done * 100 / total_, rate, left.c_str());
+    }
     const std::string facts = factsText;
     // The bar takes what the facts leave of the line, less one column so the cursor never wraps.
     const size_t width = TerminalWidth();

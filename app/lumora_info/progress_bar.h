@@ -1,15 +1,18 @@
-// A one-line progress bar on standard error: files done of all, percent, files per second and
-// time left. Drawn only when enabled, at most ten times a second, and erased at the end.
+// A one-line progress bar on standard error: files (or bytes) done of all, percent, rate and time
+// left. Drawn only when enabled, at most ten times a second, and erased at the end.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
 #include <string>
 
+enum class ProgressUnit { Files, Bytes };
+
 class ProgressBar {
 public:
-    // Enabled when wanted, standard error is a terminal and there is more than one file.
-    ProgressBar(size_t total, bool wanted);
+    // Enabled when wanted, standard error is a terminal and there is more than one file (or any
+    // byte, when it counts bytes).
+    ProgressBar(size_t total, bool wanted, ProgressUnit unit = ProgressUnit::Files);
     ~ProgressBar() { Erase(); }
     ProgressBar(const ProgressBar&) = delete;
     ProgressBar& operator=(const ProgressBar&) = delete;
@@ -25,6 +28,7 @@ private:
 
     using Clock = std::chrono::steady_clock;
     size_t total_;
+    ProgressUnit unit_;
     bool enabled_;
     bool shown_ = false;
     Clock::time_point start_ = Clock::now();

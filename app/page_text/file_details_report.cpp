@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/page_text/hardware_answer_text.h"
 #include "component/lumoram.h"
 #include "mediainfo/codec_notation.h"
 #include "mediainfo/hdr_names.h"
@@ -44,12 +45,14 @@ public:
         if (seconds) Add(label, ClockText(*seconds));
     }
     std::string NumberText(double value) const { return FormatGeneralNumber(value, separator_); }
-
     std::string ClockText(double seconds) const { return FormatClockTime(seconds, separator_); }
+
+    // A section of its own inside this one, before the tags.
+    void Nest(ReportSection section) { nested_.push_back(std::move(section)); }
 
     ReportSection Section(std::string title, const std::vector<MediaTag>& tags,
                           std::initializer_list<std::string_view> shownKeys) {
-        ReportSection section{std::move(title), std::move(lines_), {}};
+        ReportSection section{std::move(title), std::move(lines_), std::move(nested_)};
         ReportSection tagSection{"Теги", {}, {}};
         for (const MediaTag& tag : tags) {
             bool shown = false;
@@ -64,6 +67,7 @@ public:
 private:
     const std::string& separator_;
     std::vector<ReportLine> lines_;
+    std::vector<ReportSection> nested_;
 };
 
 // "opus — Opus (Opus Interactive Audio Codec)", as the catalogue names codecs.
@@ -122,7 +126,7 @@ std::string DolbyVision(const std::optional<MediaDolbyVision>& vision) {
     std::string layers;
     for (const auto& [present, name] :
          {std::pair{vision->bl, "BL"}, std::pair{vision->el, "EL"}, std::pair{vision->rpu, "RPU"}})
-        if (present) layers += (layers.empty() ? "" : "+") + std::string(name);
+        if (present) layers.append(layers.empty() ? "" : "+").append(name);
     std::string text = "profile " + std::to_string(vision->profile) + ", level " +
                        std::to_string(vision->level) + ", version " + std::to_string(vision->versionMajor) +
                        "." + std::to_string(vision->versionMinor);
@@ -176,6 +180,33 @@ void AddAudio(Lines& lines, const DetailsAudio& audio) {
     if (audio.lossless) lines.Add("Сжатие", *audio.lossless ? "без потерь" : "с потерями");
 }
 
+std::string Joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+void AddDecoding(Lines& lines, MediaStreamKind kind, const DetailsDecoding& decoding) {
+    lines.Add("Декодер", decoding.decoder.empty() ? "не установлен" : decoding.decoder);
+    lines.Add("Другие декодеры", Joined(decoding.otherDecoders));
+    std::string decodes = "не проверено";
+    if (decoding.decodes) decodes = *decoding.decodes ? "да" : "нет";
+    if (!decoding.decodeError.empty()) decodes += " (" + decoding.decodeError + ")";
+    lines.Add("Декодируется", decodes);
+    if (decoding.hardware.empty()) {
+        if (kind == MediaStreamKind::Video) lines.Add("Аппаратное декодирование", "нет");
+        return;
+    }
+    ReportSection paths{"Аппаратное декодирование", {}, {}};
+    for (const DetailsHardwarePath& path : decoding.hardware) {
+        std::string label = path.typeName;
+        if (path.answer && !path.answer->device.empty()) label += " (" + path.answer->device + ")";
+        paths.lines.push_back({ReportValue(label), ReportValue(HardwarePathText(path.answer))});
+    }
+    lines.Nest(std::move(paths));
+}
+
 const char* SectionName(MediaStreamKind kind) {
     switch (kind) {
         case MediaStreamKind::Video: return "Видео #";
@@ -209,6 +240,7 @@ ReportSection StreamSection(const std::string& separator, const DetailsStream& s
         lines.Add("Тип MIME", stream.attachment.mimeType);
         lines.Add("Размер", stream.attachment.size, " байт");
     }
+    if (DecodedKind(stream.kind)) AddDecoding(lines, stream.kind, stream.decoding);
     return lines.Section(SectionName(stream.kind) + std::to_string(stream.index), stream.tags,
                          {"language", "title"});
 }

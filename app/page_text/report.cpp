@@ -1,7 +1,6 @@
 #include "app/page_text/report.h"
 
 #include <algorithm>
-
 #include "platform/utf8.h"
 
 namespace {

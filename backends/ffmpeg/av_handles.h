@@ -43,12 +43,18 @@ struct FrameFree {
     void operator()(AVFrame* frame) const { av_frame_free(&frame); }
 };
 
+// A reference to a buffer (a hardware device or frames context).
+struct BufferUnref {
+    void operator()(AVBufferRef* buffer) const { av_buffer_unref(&buffer); }
+};
+
 using IoBuffer = std::unique_ptr<unsigned char, AvFree>;
 using IoContext = std::unique_ptr<AVIOContext, IoContextRelease>;
 using FormatContext = std::unique_ptr<AVFormatContext, FormatContextClose>;
 using CodecContext = std::unique_ptr<AVCodecContext, CodecContextFree>;
 using Packet = std::unique_ptr<AVPacket, PacketFree>;
 using Frame = std::unique_ptr<AVFrame, FrameFree>;
+using BufferRef = std::unique_ptr<AVBufferRef, BufferUnref>;
 
 // An option dictionary, handed to the library by its address.
 class Dictionary {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "backends/ffmpeg/av_handles.h"
+#include "backends/ffmpeg/decode_trials.h"
 #include "backends/ffmpeg/first_frame_scan.h"
 #include "backends/ffmpeg/h264_field_coding.h"
 #include "backends/ffmpeg/inband_hdr.h"
@@ -65,47 +66,60 @@ const AVStream* FirstVideoStream(const AVFormatContext& format) {
 bool ReadFirstFrames(MediaInput& input, MediaDetails& details) {
     AVFormatContext& format = *input.Format();
     const AVStream* stream = FirstVideoStream(format);
-    if (!stream || static_cast<size_t>(stream->index) >= details.streams.size()) return true;
-    const AVCodecParameters& parameters = *stream->codecpar;
-    MediaVideoDetails& video = details.streams[static_cast<size_t>(stream->index)].video;
-    const bool wantTimes = !video.frameRateMode;
+    const bool haveVideo = stream && static_cast<size_t>(stream->index) < details.streams.size();
     std::optional<InBandHdr> metadata;
-    if (MayBeHdr(video)) metadata.emplace(parameters, video);
-    const bool wantMetadata = metadata && metadata->Carried();
     std::optional<FirstFrameScan> scan;
-    if (ScanFromFrames(parameters, video)) scan.emplace(parameters, video);
+    bool wantTimes = false;
+    MediaStreamDetails* video = haveVideo ? &details.streams[static_cast<size_t>(stream->index)] : nullptr;
+    if (video) {
+        const AVCodecParameters& parameters = *stream->codecpar;
+        wantTimes = !video->video.frameRateMode;
+        if (MayBeHdr(video->video)) metadata.emplace(parameters, video->video);
+        if (ScanFromFrames(parameters, video->video)) scan.emplace(parameters, video->video);
+    }
+    const bool wantMetadata = metadata && metadata->Carried();
+    const bool scanning = scan && scan->Decoder().Opened();
+    DecodeTrials trials(format, details, scanning ? stream->index : -1);
     const bool wantFrames = wantMetadata || scan;
-    if (!wantTimes && !wantFrames) return true;
+    if (!wantTimes && !wantFrames && !trials.Wanted()) return true;
 
-    input.LimitReading(input.BytesRead() + (wantFrames ? kReadBeyondProbe : 0));
+    // Timestamps come only from what the probe read; frames and trials may read a little more.
+    const int64_t probed = input.BytesRead();
+    input.LimitReading(probed + (wantFrames || trials.Wanted() ? kReadBeyondProbe : 0));
     std::vector<int64_t> times;
     const Packet packet(av_packet_alloc());
     if (!packet) return true;
     int videoPackets = 0;
     bool finished = true;
     for (int packets = 0; packets < kPacketLimit; ++packets) {
-        const bool wantsMore = (wantMetadata && videoPackets < kMetadataPackets) ||
-                               (scan && scan->Wanted()) || (wantTimes && times.size() < kTimedPackets);
+        const bool wantsMore =
+            (wantMetadata && videoPackets < kMetadataPackets) || (scan && scan->Wanted()) ||
+            (wantTimes && times.size() < kTimedPackets && input.BytesRead() == probed) || trials.Wanted();
         if (!wantsMore) break;
         if (input.PastDeadline()) {
             finished = false;
             break;
         }
         if (av_read_frame(&format, packet.get()) < 0) break;
-        if (packet->stream_index == stream->index) {
+        trials.Feed(*packet);
+        if (video && packet->stream_index == stream->index) {
             if (av_packet_get_side_data(packet.get(), AV_PKT_DATA_DYNAMIC_HDR10_PLUS, nullptr))
-                video.hdr10Plus = true;
+                video->video.hdr10Plus = true;
             if (wantMetadata && videoPackets < kMetadataPackets)
                 metadata->Read(Bytes(packet->data, static_cast<size_t>(std::max(packet->size, 0))));
             const int64_t time = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
-            if (wantTimes && time != AV_NOPTS_VALUE && times.size() < kTimedPackets) times.push_back(time);
+            if (wantTimes && time != AV_NOPTS_VALUE && times.size() < kTimedPackets &&
+                input.BytesRead() == probed)
+                times.push_back(time);
             if (scan && scan->Wanted()) scan->Feed(*packet);
             ++videoPackets;
         }
         av_packet_unref(packet.get());
     }
     if (scan) scan->Drain();
-    if (wantTimes) video.frameRateMode = FrameRateModeOf(std::move(times), parameters.video_delay);
+    if (scanning && scan->Fed()) NoteTrial(scan->Decoder(), video->decoding);
+    if (wantTimes)
+        video->video.frameRateMode = FrameRateModeOf(std::move(times), stream->codecpar->video_delay);
     return finished && !input.PastDeadline();
 }
 

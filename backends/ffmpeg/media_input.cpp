@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <mutex>
 #include <string_view>
 
+#include "backends/ffmpeg/decoder_messages.h"
 #include "backends/ffmpeg/readable_size.h"
 
 namespace lumora::ffmpeg {
@@ -63,16 +63,11 @@ int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictio
 
 constexpr int kWaveProbePackets = 4;
 
-void QuietLibraries() {
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
-
 }  // namespace
 
 std::unique_ptr<MediaInput> MediaInput::Open(const std::string& path, OpenFailure& failure,
                                              std::chrono::milliseconds deadline) {
-    QuietLibraries();
+    RouteLibraryLog();
     std::unique_ptr<MediaInput> input(new MediaInput);
     input->deadline_ = std::chrono::steady_clock::now() + deadline;
     failure = {};
@@ -164,7 +159,7 @@ OpenFailure MediaInput::Failure(int averror, const char* refusedFormat) const {
 
 int MediaInput::Read(void* opaque, uint8_t* buffer, int size) {
     auto* input = static_cast<MediaInput*>(opaque);
-    if (input->PastDeadline()) return AVERROR_EXIT;
+    if (input->PastDeadline() || input->Cancelled()) return AVERROR_EXIT;
     // End of file where the file ended when it was opened, even while it grows.
     const int64_t left = std::min(input->size_ - input->position_, input->readLimit_ - input->bytesRead_);
     if (left <= 0) return AVERROR_EOF;
@@ -199,6 +194,9 @@ int64_t MediaInput::Seek(void* opaque, int64_t offset, int whence) {
     return input->position_ = base + offset;
 }
 
-int MediaInput::Interrupted(void* opaque) { return static_cast<MediaInput*>(opaque)->PastDeadline() ? 1 : 0; }
+int MediaInput::Interrupted(void* opaque) {
+    const auto* input = static_cast<MediaInput*>(opaque);
+    return input->PastDeadline() || input->Cancelled() ? 1 : 0;
+}
 
 }  // namespace lumora::ffmpeg

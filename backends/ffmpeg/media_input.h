@@ -2,6 +2,7 @@
 // and no open or probe runs past its deadline.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -34,6 +35,15 @@ public:
     int64_t BytesRead() const { return bytesRead_; }
     // Reads end (as at the end of the file) once this many bytes have been handed over.
     void LimitReading(int64_t totalBytes) { readLimit_ = totalBytes; }
+    // For a reading of the whole file once it is open: no deadline, but reads and blocking calls
+    // end once *cancel becomes true (cancel may be null).
+    void ReadWhole(const std::atomic<bool>* cancel) {
+        deadline_ = std::chrono::steady_clock::time_point::max();
+        cancel_ = cancel;
+    }
+    bool Cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
+    // errno of the last read that failed; 0 when none did.
+    int ReadError() const { return readError_; }
 
 private:
     MediaInput() = default;
@@ -54,6 +64,7 @@ private:
     int readError_ = 0;  // errno of the last failed read
     bool cutShort_ = false;
     std::chrono::steady_clock::time_point deadline_;
+    const std::atomic<bool>* cancel_ = nullptr;
 };
 
 }  // namespace lumora::ffmpeg

@@ -8,6 +8,7 @@ extern "C" {
 #include <cstdlib>
 
 #include "backends/ffmpeg/audio_details.h"
+#include "backends/ffmpeg/decoder_choice.h"
 #include "backends/ffmpeg/stream_facts.h"
 #include "backends/ffmpeg/tags.h"
 #include "backends/ffmpeg/video_details.h"
@@ -115,6 +116,9 @@ MediaStreamDetails ReadStreamDetails(AVFormatContext& format, AVStream& stream) 
         case MediaStreamKind::Subtitle:
         case MediaStreamKind::Data: break;
     }
+    if (details.kind == MediaStreamKind::Video || details.kind == MediaStreamKind::Audio ||
+        details.kind == MediaStreamKind::Subtitle)
+        details.decoding = DecodersOf(codec.codec_id);
     return details;
 }
 

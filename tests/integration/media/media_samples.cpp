@@ -113,6 +113,7 @@ const std::vector<Sample>& AllSamples() {
          kPicture + "320x240 " + kTone + "22050 -c:v msmpeg4 -tag:v DIV3 -c:a libmp3lame -b:a 64k"},
         {"mjpeg.avi", kPicture + "352x288 -c:v mjpeg -q:v 5"},
         {"undecodable.avi", kPicture + "176x144 -c:v mpeg4 -tag:v XVID", "XVID", "bt20"},
+        {"unknown_fourcc.avi", kPicture + "176x144 -c:v mpeg4 -tag:v XVID", "XVID", "QQZZ"},
         {"rgb24.avi", kPicture + "160x120 -c:v rawvideo -pix_fmt bgr24"},
         // MPEG-1/2 video under codes of other makers' codecs (ffmpeg writes only mpg1/mpg2).
         {"mpeg1_mpeg.avi", kPicture + "352x288 -c:v mpeg1video", "mpg1", "mpeg"},

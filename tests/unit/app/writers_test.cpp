@@ -6,6 +6,7 @@
 #include "component/lumoram.h"
 #include "tests/support/fake_catalogue.h"
 #include "tests/support/fake_dvd.h"
+#include "tests/support/fake_hardware_probe.h"
 #include "tests/support/fake_media_detector.h"
 #include "tests/support/temp_dir.h"
 
@@ -59,6 +60,7 @@ MediaDetails EveryKindOfFact() {
     video.dispositions = kDispositionDefault;
     video.start = 0.04;
     video.video = picture;
+    video.decoding = {"hevc", {"hevc_qsv", "hevc_cuvid"}, true, "", {"vaapi", "cuda", "qsv"}};
     MediaStreamDetails audio = stream(1, MediaStreamKind::Audio, "eac3", "ATSC A/52B (AC-3, E-AC-3)");
     audio.language = "eng";
     audio.title = "Surround";
@@ -67,9 +69,11 @@ MediaDetails EveryKindOfFact() {
     audio.bitRate = 640000;
     audio.tags = {{"language", "eng"}, {"title", "Surround"}, {"BPS", "640000"}};
     audio.audio = {6, "5.1(side)", "FL FR FC LFE SL SR", 48000, std::nullopt, "fltp", false};
+    audio.decoding = {"eac3", {}, false, "exponent -1 is out of range", {}};
     MediaStreamDetails subtitle = stream(2, MediaStreamKind::Subtitle, "subrip", "SubRip subtitle");
     subtitle.language = "fre";
     subtitle.dispositions = kDispositionForced;
+    subtitle.decoding.decodes = false;
     MediaStreamDetails font = stream(3, MediaStreamKind::Attachment, "ttf", "TrueType font");
     font.attachment = {"a.ttf", "font/ttf", 757076};
     MediaStreamDetails data = stream(4, MediaStreamKind::Data, "bin_data", "");
@@ -125,6 +129,11 @@ protected:
                               FakeTitleAttributes(DVD_VideoCompression_MPEG2, 720, 576, 16, 9,
                                                   {FakeAudio(DVD_AudioFormat_AC3, 6, 0x0409)}, {0x0419})}};
         EveryKindOfDvdDetail(dvd_.setup);
+        hardware_.devices = {
+            {"vaapi", {HardwareProbeResult::Usable, "vaapi", "/dev/dri/renderD128", ""}},
+            {"cuda", {HardwareProbeResult::NoDevice, "cuda", "", "Cannot load libcuda.so.1"}},
+            {"qsv", {HardwareProbeResult::TimedOut, "qsv", "", ""}},
+        };
         platform_.Category(CLSID_VideoCompressorCategory).members = {fakes::Named("x264"),
                                                                      fakes::Named("ffv1 \u2014 FF Video 1")};
     }
@@ -167,12 +176,15 @@ private:
     const TKxLumora& Read(const std::string& path) {
         lumora_.SetFileName(path);
         lumora_.ReadFileInfo();
+        lumora_.ProbeHardwareDecoding();
         return lumora_;
     }
 
     TempDir dir_;
     FakeMediaScript script_;
     ScopedFakeMediaDetector detector_{script_};
+    FakeHardwareAnswers hardware_;
+    ScopedFakeHardwareProbe probe_{hardware_};
     FakeDvd dvd_;
     fakes::FakePlatform platform_;
     TKxLumora lumora_;
@@ -229,6 +241,13 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
   MaxCLL: 1000 кд/м²
   MaxFALL: 400 кд/м²
   Dolby Vision: profile 8, level 6, version 1.0, BL+RPU, compatibility 1 (HDR10 compatible)
+  Декодер: hevc
+  Другие декодеры: hevc_qsv, hevc_cuvid
+  Декодируется: да
+  Аппаратное декодирование
+    VAAPI (/dev/dri/renderD128): да
+    CUDA: нет устройства
+    QSV: нет (нет ответа за 2 с)
 
 Аудио #1
   Кодек: eac3 — ATSC A/52B (AC-3, E-AC-3)
@@ -243,6 +262,8 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
   Частота дискретизации: 48000 Гц
   Формат отсчётов: fltp
   Сжатие: с потерями
+  Декодер: eac3
+  Декодируется: нет (exponent -1 is out of range)
   Теги
     BPS: 640000
 
@@ -251,6 +272,8 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
   Кодек: subrip — SubRip subtitle
   Язык: fre (French)
   Признаки: принудительные
+  Декодер: не установлен
+  Декодируется: нет
 
 Вложение #3
   Кодек: ttf — TrueType font
@@ -268,7 +291,7 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
 )report"},
         {"json", Subject::Headers, ""},
         {"json", Subject::File,
-         R"json({"lumora_json":1,"path":"clip.avi","ok":true,"error":null,"reason":null,"container":"AVI","types":{"video":{"major":"Video","sub":"DIVX"},"audio":{"major":"Audio","sub":"PCM"},"other":{"major":null,"sub":null}},"video":{"codec":"DivX","fourcc":"DIVX","width":640,"height":480,"duration":"00:02","duration_s":2.0,"frame_rate":25,"bit_rate":1500000,"frame_count":50,"aspect_ratio":"4:3","aspect_ratio_value":1.3333333333333333,"aspect_ratio_x":4,"aspect_ratio_y":3,"format":null},"audio":[{"codec":"Microsoft PCM Format","channels":2,"sample_rate":44100,"bits_per_sample":16,"bit_rate":1411200,"duration":"00:02","duration_s":2.0}],"details":{"format":{"name":"matroska,webm","long_name":"Matroska / WebM","brand":null,"size_bytes":1000,"duration_s":2.5,"duration_estimated":true,"bit_rate":3200000,"start_s":0,"tags":{"title":"Holiday","ARTIST":"Someone","NOTE":"a\nb\u001b�"}},"streams":[{"index":0,"kind":"video","codec":"hevc","codec_long":"H.265 / HEVC","codec_tag":"hvc1","profile":"Main 10","level":"5.1","language":null,"language_name":null,"title":null,"disposition":["default"],"duration_s":null,"start_s":0.04,"delay_s":null,"bit_rate":null,"tags":{},"width":1920,"height":1080,"sar":"1:1","dar":"16:9","frame_rate":29.97002997002997,"real_frame_rate":59.94005994005994,"frame_rate_mode":"variable","pix_fmt":"yuv420p10le","bit_depth":10,"chroma_subsampling":"4:2:0","color_range":"Limited","color_primaries":"BT.2020","color_transfer":"PQ","color_matrix":"BT.2020 non-constant","chroma_location":"left","field_order":"tt","rotation":90,"stereo_3d":"side by side","hdr":{"format":"Dolby Vision 8.1, HDR10 compatible","mastering_display":{"primaries":"Display P3","min_luminance":0.0001,"max_luminance":1000},"max_cll":1000,"max_fall":400,"dolby_vision":{"profile":8,"level":6,"rpu":true,"el":false,"bl":true,"compatibility":1}}},{"index":1,"kind":"audio","codec":"eac3","codec_long":"ATSC A/52B (AC-3, E-AC-3)","codec_tag":null,"profile":null,"level":null,"language":"eng","language_name":"English","title":"Surround","disposition":["hearing_impaired","comment"],"duration_s":null,"start_s":0.01,"delay_s":-0.03,"bit_rate":640000,"tags":{"language":"eng","title":"Surround","BPS":"640000"},"channels":6,"channel_layout":"5.1(side)","channel_names":"FL FR FC LFE SL SR","sample_rate":48000,"bits_per_sample":null,"sample_fmt":"fltp","lossless":false},{"index":2,"kind":"subtitle","codec":"subrip","codec_long":"SubRip subtitle","codec_tag":null,"profile":null,"level":null,"language":"fre","language_name":"French","title":null,"disposition":["forced"],"duration_s":null,"start_s":null,"delay_s":null,"bit_rate":null,"tags":{},"format":"SubRip"},{"index":3,"kind":"attachment","codec":"ttf","codec_long":"TrueType font","codec_tag":null,"profile":null,"level":null,"language":null,"language_name":null,"title":null,"disposition":[],"duration_s":null,"start_s":null,"delay_s":null,"bit_rate":null,"tags":{},"file_name":"a.ttf","mime_type":"font/ttf","size_bytes":757076},{"index":4,"kind":"data","codec":"bin_data","codec_long":null,"codec_tag":null,"profile":null,"level":null,"language":"\u0001\u0002","language_name":null,"title":null,"disposition":[],"duration_s":null,"start_s":null,"delay_s":null,"bit_rate":null,"tags":{}}],"chapters":[{"start_s":0,"end_s":1.5,"title":"Arrival"},{"start_s":1.5,"end_s":null,"title":null}],"cut_short":true}})json"
+         R"json({"lumora_json":1,"path":"clip.avi","ok":true,"error":null,"reason":null,"container":"AVI","types":{"video":{"major":"Video","sub":"DIVX"},"audio":{"major":"Audio","sub":"PCM"},"other":{"major":null,"sub":null}},"video":{"codec":"DivX","fourcc":"DIVX","width":640,"height":480,"duration":"00:02","duration_s":2.0,"frame_rate":25,"bit_rate":1500000,"frame_count":50,"aspect_ratio":"4:3","aspect_ratio_value":1.3333333333333333,"aspect_ratio_x":4,"aspect_ratio_y":3,"format":null},"audio":[{"codec":"Microsoft PCM Format","channels":2,"sample_rate":44100,"bits_per_sample":16,"bit_rate":1411200,"duration":"00:02","duration_s":2.0}],"details":{"format":{"name":"matroska,webm","long_name":"Matroska / WebM","brand":null,"size_bytes":1000,"duration_s":2.5,"duration_estimated":true,"bit_rate":3200000,"start_s":0,"tags":{"title":"Holiday","ARTIST":"Someone","NOTE":"a\nb\u001b�"}},"streams":[{"index":0,"kind":"video","codec":"hevc","codec_long":"H.265 / HEVC","codec_tag":"hvc1","profile":"Main 10","level":"5.1","language":null,"language_name":null,"title":null,"disposition":["default"],"duration_s":null,"start_s":0.04,"delay_s":null,"bit_rate":null,"tags":{},"width":1920,"height":1080,"sar":"1:1","dar":"16:9","frame_rate":29.97002997002997,"real_frame_rate":59.94005994005994,"frame_rate_mode":"variable","pix_fmt":"yuv420p10le","bit_depth":10,"chroma_subsampling":"4:2:0","color_range":"Limited","color_primaries":"BT.2020","color_transfer":"PQ","color_matrix":"BT.2020 non-constant","chroma_location":"left","field_order":"tt","rotation":90,"stereo_3d":"side by side","hdr":{"format":"Dolby Vision 8.1, HDR10 compatible","mastering_display":{"primaries":"Display P3","min_luminance":0.0001,"max_luminance":1000},"max_cll":1000,"max_fall":400,"dolby_vision":{"profile":8,"level":6,"rpu":true,"el":false,"bl":true,"compatibility":1}},"decoder":"hevc","other_decoders":["hevc_qsv","hevc_cuvid"],"decodes":true,"decode_error":null,"hw_decode":[{"type":"VAAPI","device":"/dev/dri/renderD128","usable":true,"reason":null},{"type":"CUDA","device":null,"usable":false,"reason":"no CUDA device: Cannot load libcuda.so.1"},{"type":"QSV","device":null,"usable":false,"reason":"no answer within 2 s"}]},{"index":1,"kind":"audio","codec":"eac3","codec_long":"ATSC A/52B (AC-3, E-AC-3)","codec_tag":null,"profile":null,"level":null,"language":"eng","language_name":"English","title":"Surround","disposition":["hearing_impaired","comment"],"duration_s":null,"start_s":0.01,"delay_s":-0.03,"bit_rate":640000,"tags":{"language":"eng","title":"Surround","BPS":"640000"},"channels":6,"channel_layout":"5.1(side)","channel_names":"FL FR FC LFE SL SR","sample_rate":48000,"bits_per_sample":null,"sample_fmt":"fltp","lossless":false,"decoder":"eac3","other_decoders":[],"decodes":false,"decode_error":"exponent -1 is out of range","hw_decode":[]},{"index":2,"kind":"subtitle","codec":"subrip","codec_long":"SubRip subtitle","codec_tag":null,"profile":null,"level":null,"language":"fre","language_name":"French","title":null,"disposition":["forced"],"duration_s":null,"start_s":null,"delay_s":null,"bit_rate":null,"tags":{},"format":"SubRip","decoder":null,"other_decoders":[],"decodes":false,"decode_error":null,"hw_decode":[]},{"index":3,"kind":"attachment","codec":"ttf","codec_long":"TrueType font","codec_tag":null,"profile":null,"level":null,"language":null,"language_name":null,"title":null,"disposition":[],"duration_s":null,"start_s":null,"delay_s":null,"bit_rate":null,"tags":{},"file_name":"a.ttf","mime_type":"font/ttf","size_bytes":757076},{"index":4,"kind":"data","codec":"bin_data","codec_long":null,"codec_tag":null,"profile":null,"level":null,"language":"\u0001\u0002","language_name":null,"title":null,"disposition":[],"duration_s":null,"start_s":null,"delay_s":null,"bit_rate":null,"tags":{}}],"chapters":[{"start_s":0,"end_s":1.5,"title":"Arrival"},{"start_s":1.5,"end_s":null,"title":null}],"cut_short":true}})json"
          "\n"},
         {"text", Subject::FailedFile,
          "********* ВИДЕО *********\nКодек: \nДлина: \nШирина: 0\nВысота: 0\nFOURCC: \n"
