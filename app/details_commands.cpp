@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QTabWidget>
+#include <utility>
 
 #include "app/application.h"
 #include "app/details_window.h"
@@ -51,28 +52,36 @@ void TDetailsCommands::PopUpMenu(QListWidget* box, const QPoint& at, bool file) 
                 [this, command] { RunHandled([&] { (this->*command)(); }); });
     };
     if (file) {
-        add(kShowCaption, file_ != nullptr, &TDetailsCommands::ShowFileDetails);
-        add(kCopyCaption, file_ != nullptr, &TDetailsCommands::CopyFileDetails);
+        const bool read = file_ || unbuiltFile_;
+        add(kShowCaption, read, &TDetailsCommands::ShowFileDetails);
+        add(kCopyCaption, read, &TDetailsCommands::CopyFileDetails);
     } else {
         add(kShowCaption, dvd_ != nullptr, &TDetailsCommands::ShowDvdDetails);
     }
     menu->popup(box->viewport()->mapToGlobal(at));
 }
 
-void TDetailsCommands::FileRead(const TKxLumora& lumora) {
-    file_ = FileDetailsContent(lumora);
-    Refill(file_);
+void TDetailsCommands::FileRead(TKxLumora& lumora) {
+    file_.reset();
+    unbuiltFile_ = lumora.Details() ? &lumora : nullptr;
+    if (WindowOpen()) Refill(FileContent());
 }
 
 void TDetailsCommands::DvdRead(const TKxLumora& lumora) {
     dvd_ = DvdDetailsContent(lumora);
-    Refill(dvd_);
+    if (WindowOpen()) Refill(dvd_);
 }
+
+const std::shared_ptr<const TDetailsContent>& TDetailsCommands::FileContent() {
+    if (unbuiltFile_) file_ = FileDetailsContent(*std::exchange(unbuiltFile_, nullptr));
+    return file_;
+}
+
+bool TDetailsCommands::WindowOpen() const { return window_ && window_->isVisible(); }
 
 // An open window shows what was read last; a reading that left nothing to show closes it, since
 // what it showed no longer belongs to what the page shows.
 void TDetailsCommands::Refill(const std::shared_ptr<const TDetailsContent>& content) {
-    if (!window_ || !window_->isVisible()) return;
     if (content)
         window_->Fill(content);
     else
@@ -85,7 +94,7 @@ void TDetailsCommands::Show(const std::shared_ptr<const TDetailsContent>& conten
     window_->ShowContent(content, section);
 }
 
-void TDetailsCommands::ShowFileDetails() { Show(file_, {}); }
+void TDetailsCommands::ShowFileDetails() { Show(FileContent(), {}); }
 
 void TDetailsCommands::ShowDvdDetails() {
     const QList<QListWidgetItem*> selected = form_.lbTitles->selectedItems();
@@ -93,7 +102,8 @@ void TDetailsCommands::ShowDvdDetails() {
 }
 
 void TDetailsCommands::CopyFileDetails() {
-    if (file_) QApplication::clipboard()->setText(QString::fromStdString(ReportText(file_->report)));
+    if (const auto& file = FileContent())
+        QApplication::clipboard()->setText(QString::fromStdString(ReportText(file->report)));
 }
 
 void TDetailsCommands::ShowPageDetails() {

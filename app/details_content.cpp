@@ -21,19 +21,19 @@ const Writer& Json() {
 
 }  // namespace
 
-std::shared_ptr<const TDetailsContent> FileDetailsContent(const TKxLumora& lumora) {
+std::shared_ptr<const TDetailsContent> FileDetailsContent(TKxLumora& lumora) {
+    lumora.ProbeHardwareDecoding();
     Report report = FileDetailsReport(lumora);
     if (report.empty()) return nullptr;
-    const std::string& path = lumora.FileName();
+    const std::string& path = lumora.AnalysedFileName();
     return std::make_shared<const TDetailsContent>(
         TDetailsContent{DecodedName(std::filesystem::path(path).filename().string()), std::move(report),
-                        Json().file(AnalysedFileRecord(path, lumora))});
+                        Json().file(AnalysedFileRecord(path, lumora)), path});
 }
 
 std::shared_ptr<const TDetailsContent> DvdDetailsContent(const TKxLumora& lumora) {
     Report report = DvdDetailsReport(lumora);
     if (report.empty()) return nullptr;
-    return std::make_shared<const TDetailsContent>(
-        TDetailsContent{DecodedName(DvdDetailsName(lumora)), std::move(report),
-                        Json().dvd({lumora.FileName(), lumora})});
+    return std::make_shared<const TDetailsContent>(TDetailsContent{
+        DecodedName(DvdDetailsName(lumora)), std::move(report), Json().dvd({lumora.FileName(), lumora}), {}});
 }

@@ -15,9 +15,11 @@ struct TDetailsContent {
     QString name;      // the file's name; for a volume its label, else its folder's name
     Report report;     // what lumora_info -of full prints
     std::string json;  // what lumora_info --json prints for the same file or volume
+    std::string file;  // the file's path, for the decoding check; empty for a volume
 };
 
-// The content of the file the component read last; null when the reading left no report.
-std::shared_ptr<const TDetailsContent> FileDetailsContent(const TKxLumora& lumora);
+// The content of the file the component read last, its hardware decoding probed first as
+// lumora_info probes it for the same report; null when the reading left no report.
+std::shared_ptr<const TDetailsContent> FileDetailsContent(TKxLumora& lumora);
 // The content of the volume the component read last; null when the reading found none.
 std::shared_ptr<const TDetailsContent> DvdDetailsContent(const TKxLumora& lumora);

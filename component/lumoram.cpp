@@ -54,6 +54,7 @@ void TKxLumora::ReadFileInfo() {
     try {
         FFile = {};
         FDetails.reset();
+        FAnalysedFileName = FFileName;
         std::optional<MediaDetails> details;
         AnalyseMediaFile(FFileName, FDecimalSeparator, FFile, &details);
         if (details) FDetails = ToFileDetails(*details, &KnownLanguageName);
@@ -65,7 +66,7 @@ void TKxLumora::ReadFileInfo() {
 
 void TKxLumora::ProbeHardwareDecoding() {
     try {
-        if (FDetails) ::ProbeHardwareDecoding(FFileName, *FDetails);
+        if (FDetails) ::ProbeHardwareDecoding(FAnalysedFileName, *FDetails);
     } catch (...) {
         // Paths left unanswered show as not probed.
     }

@@ -50,6 +50,9 @@ public:
     const std::string& FileFailureDetail() const { return FFile.FailureDetail; }
     // Every other fact of the file, from the same reading; empty when the file was not opened.
     const std::optional<FileDetails>& Details() const { return FDetails; }
+    // The file the last ReadFileInfo analysed: the file results and Details belong to it, also
+    // after FileName has come to name a volume.
+    const std::string& AnalysedFileName() const { return FAnalysedFileName; }
     // Asks whether this machine's hardware decodes the streams of the last file read, for each
     // hardware path of its details (device types once per process, each probe in a child process
     // under a bound); never throws.
@@ -104,6 +107,7 @@ private:
     std::optional<FileDetails> FDetails;
     std::optional<MediaVerification> FVerification;
     std::string FFileName;
+    std::string FAnalysedFileName;
     std::string FDecimalSeparator = ".";
     std::unique_ptr<TKxDVDInfo> FDVDInfo;
     std::unique_ptr<TKxDVDDetails> FDVDDetails;

@@ -247,7 +247,7 @@ ReportSection StreamSection(const std::string& separator, const DetailsStream& s
 
 ReportSection GeneralSection(const TKxLumora& lumora, const FileDetails& details) {
     Lines lines(lumora.DecimalSeparator());
-    lines.Add("Файл", lumora.FileName());
+    lines.Add("Файл", lumora.AnalysedFileName());
     lines.Add("Размер файла", details.size, " байт");
     lines.Add("Контейнер", lumora.FileFormat());
     lines.Add("Формат", NameAndLongName(details.formatName, details.formatLongName));
