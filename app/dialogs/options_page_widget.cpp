@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/dialogs/platform_texts.h"
+
 namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
@@ -121,6 +123,12 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
     argumentRow->addWidget(arguments_, 1);
     argumentRow->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
+    if (page_.availability) {
+        auto* availability = new QLabel(AvailabilityLine(*page_.availability), this);
+        availability->setObjectName(QStringLiteral("availability"));
+        availability->setWordWrap(true);
+        layout->addWidget(availability);
+    }
     layout->addWidget(table_, 1);
     layout->addLayout(argumentRow);
     layout->addWidget(status_);

@@ -7,3 +7,7 @@
 
 // The file's report; a failed file as the text format writes it.
 std::string FullFile(const FileRecord& record);
+
+// The catalogue's lists, each hardware encoder followed by whether it opens on this machine
+// ("Доступен на этой машине: да", "… нет (REASON)").
+std::string FullCatalogue(const CatalogueRecord& record);

@@ -9,7 +9,7 @@ namespace {
 constexpr Writer kWriters[] = {
     {"text", TextFileHeader, TextFile, TextDvd, TextCatalogue, TextFailure},
     {"json", JsonFileHeader, JsonFile, JsonDvd, JsonCatalogue, JsonFailure},
-    {"full", TextFileHeader, FullFile, TextDvd, TextCatalogue, TextFailure},
+    {"full", TextFileHeader, FullFile, TextDvd, FullCatalogue, TextFailure},
 };
 
 }  // namespace

@@ -191,7 +191,19 @@ private slots:
 
     void aboutAndCaptureDialogsShowTheirFacts() {
         const CompressorAboutDialog about(
-            CompressorAboutDescription{"mpeg4", "MPEG-4 part 2", "FMP4", {"delay"}, {}});
+            CompressorAboutDescription{"mpeg4",
+                                       "MPEG-4 part 2",
+                                       "FMP4",
+                                       {"delay"},
+                                       {},
+                                       HardwareProbeAnswer{HardwareProbeResult::NoDevice, "vaapi", "", ""}});
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("availability"))->text(),
+                 QStringLiteral("Available on this machine: no (no VAAPI device)"));
+        OptionPage encoder{
+            "Options", {}, nullptr, HardwareProbeAnswer{HardwareProbeResult::Usable, "", "", ""}};
+        const OptionsPageWidget page(encoder);
+        QCOMPARE(page.findChild<QLabel*>(QStringLiteral("availability"))->text(),
+                 QStringLiteral("Available on this machine: yes"));
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("longName"))->text(),
                  QStringLiteral("MPEG-4 part 2"));
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("fourCC"))->text(), QStringLiteral("FMP4"));
