@@ -47,6 +47,9 @@ struct OptionPage {
     std::function<OptionSetResult(const std::string& name, const std::string& value)> setOption;
     // Of a hardware encoder's page: whether it opens on this machine; none for anything else.
     std::optional<HardwareProbeAnswer> availability = {};
+    // A filter's name: the page's arguments are then a filter description as -vf and -af take it
+    // ("scale=w=iw:h=ih"); empty for "-name value" options.
+    std::string filter = {};
 };
 
 struct PropertyFrameDescription {
@@ -59,7 +62,7 @@ struct CompressorAboutDescription {
     std::string longName;
     std::string fourCC;  // empty when the compressor has none
     std::vector<std::string> capabilities;
-    std::vector<std::string> pixelFormats;            // empty when the compressor does not say
+    std::vector<std::string> pixelFormats;                 // empty when the compressor does not say
     std::optional<HardwareProbeAnswer> availability = {};  // hardware encoders: whether it opens here
 };
 

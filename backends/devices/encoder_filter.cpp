@@ -117,6 +117,7 @@ public:
 
     void* OptionsObject() override { return context_->priv_data; }
     std::optional<HardwareProbeAnswer> Availability() override { return EncoderAvailability(codec_->name); }
+    std::string FilterName() override { return {}; }
 
 private:
     OptionPage ConfigPage() {

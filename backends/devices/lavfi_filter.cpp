@@ -56,6 +56,7 @@ public:
 
     void* OptionsObject() override { return options_.get(); }
     std::optional<HardwareProbeAnswer> Availability() override { return std::nullopt; }
+    std::string FilterName() override { return filter_->name; }
 
 private:
     const AVFilter* filter_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "platform/hardware_probe.h"
 #include "platform/unknown.h"
@@ -19,6 +20,8 @@ struct IAVOptionsSource : IUnknown {
     // For a hardware encoder, whether it opens on this machine (probed when first asked); none
     // for anything else.
     virtual std::optional<HardwareProbeAnswer> Availability() = 0;
+    // A filter's name, for arguments written as a filter description; empty for an encoder.
+    virtual std::string FilterName() = 0;
 
 protected:
     ~IAVOptionsSource() = default;
