@@ -1,5 +1,6 @@
 #include "component/lumoram.h"
 
+#include "catalogue/encoder_availability.h"
 #include "catalogue/kx_sys_dev_enum.h"
 #include "dvd/language_names.h"
 #include "dvd/read_dvd_volume.h"
@@ -117,6 +118,16 @@ void TKxLumora::FillDeviceLists() {
             enumerator.GetEntry(i, entry);
             target.list->push_back(entry.FriendlyName);
         }
+    }
+}
+
+std::map<std::string, HardwareProbeAnswer> TKxLumora::HardwareEncoderAvailability() const {
+    try {
+        auto answers = ProbeHardwareEncoders(FList_VideoCodecs);
+        answers.merge(ProbeHardwareEncoders(FList_AudioCodecs));
+        return answers;
+    } catch (...) {
+        return {};
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -95,6 +96,9 @@ public:
     // filter up by display name (ignoring case; the later of equal names) and catch every failure: Has then
     // gives false and Show shows nothing. Show returns when the dialog has been closed.
     void FillDeviceLists();
+    // Whether the hardware encoders of the two codec lists open on this machine, by list entry:
+    // probed only when asked (each once per process, in a bounded child); never throws.
+    std::map<std::string, HardwareProbeAnswer> HardwareEncoderAvailability() const;
     bool HasVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
     void ShowVideoCodecSettings(const std::string& name, TSettingsDialogKind kind) const;
     bool HasAudioCodecSettings(const std::string& name, TSettingsDialogKind kind) const;

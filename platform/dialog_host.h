@@ -4,9 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/hardware_probe.h"
 #include "platform/hresult.h"
 #include "platform/window_handle.h"
 
@@ -43,6 +45,11 @@ struct OptionPage {
     std::vector<OptionDescription> options;
     // Sets one option on the object; null for a page whose options cannot be changed.
     std::function<OptionSetResult(const std::string& name, const std::string& value)> setOption;
+    // Of a hardware encoder's page: whether it opens on this machine; none for anything else.
+    std::optional<HardwareProbeAnswer> availability = {};
+    // A filter's name: the page's arguments are then a filter description as -vf and -af take it
+    // ("scale=w=iw:h=ih"); empty for "-name value" options.
+    std::string filter = {};
 };
 
 struct PropertyFrameDescription {
@@ -55,7 +62,8 @@ struct CompressorAboutDescription {
     std::string longName;
     std::string fourCC;  // empty when the compressor has none
     std::vector<std::string> capabilities;
-    std::vector<std::string> pixelFormats;  // empty when the compressor does not say
+    std::vector<std::string> pixelFormats;                 // empty when the compressor does not say
+    std::optional<HardwareProbeAnswer> availability = {};  // hardware encoders: whether it opens here
 };
 
 // A read-only table: what a capture device offers as sources, formats or picture controls.

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "app/dialogs/platform_texts.h"
+
 namespace {
 
 QString Joined(const std::vector<std::string>& items, const QString& none) {
@@ -36,6 +38,7 @@ CompressorAboutDialog::CompressorAboutDialog(const CompressorAboutDescription& a
     form->addRow(tr("Capabilities:"), Value(Joined(about.capabilities, tr("none")), "capabilities", this));
     form->addRow(tr("Pixel formats:"),
                  Value(Joined(about.pixelFormats, tr("not stated")), "pixelFormats", this));
+    if (about.availability) form->addRow(Value(AvailabilityLine(*about.availability), "availability", this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

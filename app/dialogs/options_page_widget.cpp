@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/dialogs/platform_texts.h"
+
 namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
@@ -31,23 +33,31 @@ QString ShellWord(const QString& value) {
     return value;
 }
 
+// The named values an option takes (flags combine them with '+'), else its numeric range.
 QString RangeText(const OptionDescription& option) {
-    if (option.minimum.empty() && option.maximum.empty()) return {};
-    return FromUtf8(option.minimum) + QStringLiteral(" \u2026 ") + FromUtf8(option.maximum);
-}
-
-QString HelpText(const OptionDescription& option) {
-    QString help = FromUtf8(option.help);
     if (!option.choices.empty()) {
         QStringList names;
         for (const OptionChoice& choice : option.choices)
             names << FromUtf8(choice.name);
-        if (!help.isEmpty()) help += QStringLiteral(" ");
-        help += QStringLiteral("(") +
-                names.join(option.type == "flags" ? QStringLiteral(" + ") : QStringLiteral(", ")) +
-                QStringLiteral(")");
+        return names.join(option.type == "flags" ? QStringLiteral(" + ") : QStringLiteral(", "));
     }
-    return help;
+    if (option.minimum.empty() && option.maximum.empty()) return {};
+    return FromUtf8(option.minimum) + QStringLiteral(" \u2026 ") + FromUtf8(option.maximum);
+}
+
+// A value inside a filter description: escaped once for the filter's options (':' separates
+// them) and once more for the filter graph (',' ';' '[' ']' separate filters), as ffmpeg's
+// filtergraph syntax reads it.
+QString FilterValue(const QString& value) {
+    const auto escaped = [](const QString& text, const QString& special) {
+        QString out;
+        for (const QChar c : text) {
+            if (special.contains(c)) out += QLatin1Char('\\');
+            out += c;
+        }
+        return out;
+    };
+    return escaped(escaped(value, QStringLiteral("\\':")), QStringLiteral("\\'[],;"));
 }
 
 QString ChoicesToolTip(const OptionDescription& option) {
@@ -121,6 +131,12 @@ OptionsPageWidget::OptionsPageWidget(OptionPage page, QWidget* parent)
     argumentRow->addWidget(arguments_, 1);
     argumentRow->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
+    if (page_.availability) {
+        auto* availability = new QLabel(AvailabilityLine(*page_.availability), this);
+        availability->setObjectName(QStringLiteral("availability"));
+        availability->setWordWrap(true);
+        layout->addWidget(availability);
+    }
     layout->addWidget(table_, 1);
     layout->addLayout(argumentRow);
     layout->addWidget(status_);
@@ -156,7 +172,7 @@ void OptionsPageWidget::AddOptionRow(size_t index) {
     table_->setItem(row, kDefault, ReadOnlyItem(FromUtf8(option.defaultValue)));
     table_->setItem(row, kRange, ReadOnlyItem(RangeText(option)));
     table_->setItem(row, kArgument, ReadOnlyItem(QString()));
-    QTableWidgetItem* help = ReadOnlyItem(HelpText(option));
+    QTableWidgetItem* help = ReadOnlyItem(FromUtf8(option.help));
     help->setToolTip(help->text());
     table_->setItem(row, kHelp, help);
     auto* value = new QTableWidgetItem(FromUtf8(option.currentValue));
@@ -198,7 +214,9 @@ void OptionsPageWidget::SetValueText(int row, const QString& text) {
 }
 
 QString OptionsPageWidget::ArgumentOf(size_t option, const QString& value) const {
-    return QStringLiteral("-") + FromUtf8(page_.options[option].name) + QLatin1Char(' ') + ShellWord(value);
+    const QString name = FromUtf8(page_.options[option].name);
+    if (!page_.filter.empty()) return name + QLatin1Char('=') + FilterValue(value);
+    return QStringLiteral("-") + name + QLatin1Char(' ') + ShellWord(value);
 }
 
 QString OptionsPageWidget::ArgumentText() const {
@@ -209,7 +227,10 @@ QString OptionsPageWidget::ArgumentText() const {
         const QString value = ValueText(row);
         if (value != FromUtf8(opening_[option])) arguments << ArgumentOf(option, value);
     }
-    return arguments.join(QLatin1Char(' '));
+    if (page_.filter.empty()) return arguments.join(QLatin1Char(' '));
+    // One shell word: the whole description, as -vf or -af takes it.
+    if (arguments.isEmpty()) return {};
+    return ShellWord(FromUtf8(page_.filter) + QLatin1Char('=') + arguments.join(QLatin1Char(':')));
 }
 
 void OptionsPageWidget::RefreshArguments() {

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "platform/hardware_device_names.h"
+
 namespace {
 
 constexpr char kContext[] = "PlatformText";
@@ -30,6 +32,17 @@ constexpr Pattern kPatterns[] = {
     {": video display", QT_TRANSLATE_NOOP("PlatformText", "%1: video display")},
 };
 
+// A hardware encoder's availability; the reasons the library gives stay as they are.
+constexpr const char* kAvailable = QT_TRANSLATE_NOOP("PlatformText", "Available on this machine: %1");
+constexpr const char* kYes = QT_TRANSLATE_NOOP("PlatformText", "yes");
+constexpr const char* kNo = QT_TRANSLATE_NOOP("PlatformText", "no (%1)");
+constexpr const char* kNoDevice = QT_TRANSLATE_NOOP("PlatformText", "no %1 device");
+constexpr const char* kDoesNotOpen = QT_TRANSLATE_NOOP("PlatformText", "it does not open");
+constexpr const char* kNoAnswer = QT_TRANSLATE_NOOP("PlatformText", "no answer within 2 s");
+constexpr const char* kCrashed = QT_TRANSLATE_NOOP("PlatformText", "the probe crashed");
+
+QString Translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+
 }  // namespace
 
 QString PlatformText(const std::string& text) {
@@ -42,4 +55,23 @@ QString PlatformText(const std::string& text) {
                 .arg(QString::fromStdString(text.substr(0, text.size() - suffix.size())));
     }
     return QString::fromStdString(text);
+}
+
+QString AvailabilityLine(const HardwareProbeAnswer& answer) {
+    const QString detail = QString::fromStdString(answer.detail);
+    QString reason;
+    switch (answer.result) {
+        case HardwareProbeResult::Usable: break;
+        case HardwareProbeResult::NoDevice:
+            reason =
+                Translated(kNoDevice).arg(QString::fromStdString(HardwareDeviceTypeName(answer.deviceType)));
+            break;
+        case HardwareProbeResult::Failed:
+            reason = detail.isEmpty() ? Translated(kDoesNotOpen) : detail;
+            break;
+        case HardwareProbeResult::TimedOut: reason = Translated(kNoAnswer); break;
+        case HardwareProbeResult::Crashed: reason = Translated(kCrashed); break;
+    }
+    const QString verdict = reason.isEmpty() ? Translated(kYes) : Translated(kNo).arg(reason);
+    return Translated(kAvailable).arg(verdict);
 }

@@ -6,4 +6,9 @@
 #include <QString>
 #include <string>
 
+#include "platform/hardware_probe.h"
+
 QString PlatformText(const std::string& text);
+
+// "Available on this machine: yes", or "… no (REASON)": a hardware encoder's probe answer.
+QString AvailabilityLine(const HardwareProbeAnswer& answer);

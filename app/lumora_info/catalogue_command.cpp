@@ -13,6 +13,9 @@ int PrintCatalogue(TKxLumora& lumora, const Writer& writer, Output& out) {
     } catch (const std::exception& error) {
         return EndWithFailure(writer, {std::nullopt, error.what(), std::nullopt}, out);
     }
-    out.Write(writer.catalogue({CataloguePageLists(lumora)}));
+    CatalogueRecord record{CataloguePageLists(lumora)};
+    // Probing the hardware encoders is for the formats that show it, not for the page's lines.
+    if (writer.name != DefaultWriter().name) record.availability = lumora.HardwareEncoderAvailability();
+    out.Write(writer.catalogue(record));
     return out.Finish() ? kExitOk : kExitFailed;
 }

@@ -1,5 +1,7 @@
 #include "app/lumora_info/catalogue_json.h"
 
+#include "app/lumora_info/hardware_answer_json.h"
+
 namespace {
 
 // A display name is "name — long name" (an em dash between spaces), or the name alone.
@@ -12,12 +14,18 @@ Json Entry(const std::string& displayName) {
 
 }  // namespace
 
-Json CatalogueListsJson(const std::vector<CatalogueList>& lists) {
+Json CatalogueListsJson(const std::vector<CatalogueList>& lists,
+                        const std::map<std::string, HardwareProbeAnswer>& availability) {
     Json all = Json::object();
     for (const CatalogueList& list : lists) {
         Json entries = Json::array();
-        for (const std::string& item : list.items)
+        for (const std::string& item : list.items) {
             entries.push_back(Entry(item));
+            if (const auto found = availability.find(item); found != availability.end()) {
+                entries.back()["usable"] = found->second.result == HardwareProbeResult::Usable;
+                entries.back()["reason"] = HardwareReason(found->second);
+            }
+        }
         all[list.key] = {{"label", list.label}, {"entries", std::move(entries)}};
     }
     return all;

@@ -8,5 +8,9 @@
 // The file's report; a failed file as the text format writes it.
 std::string FullFile(const FileRecord& record);
 
-// The volume's report; without the component that read it, as the text format writes it.
+// The volume's report.
 std::string FullDvd(const DvdRecord& record);
+
+// The catalogue's lists, each hardware encoder followed by whether it opens on this machine
+// ("Доступен на этой машине: да", "… нет (REASON)").
+std::string FullCatalogue(const CatalogueRecord& record);

@@ -49,7 +49,7 @@ std::string JsonDvd(const DvdRecord& record) {
 
 std::string JsonCatalogue(const CatalogueRecord& record) {
     Json object = Succeeded(std::nullopt, false);
-    object["lists"] = CatalogueListsJson(record.lists);
+    object["lists"] = CatalogueListsJson(record.lists, record.availability);
     return JsonLine(object);
 }
 

@@ -1,12 +1,14 @@
 // What the commands hand to a writer: a file's analysis, a volume's reading, the catalogue.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/lumora_info/failure.h"
 #include "app/page_text/catalogue_page_lines.h"
+#include "platform/hardware_probe.h"
 
 class TKxLumora;
 
@@ -23,4 +25,6 @@ struct DvdRecord {
 
 struct CatalogueRecord {
     std::vector<CatalogueList> lists;  // in the page's order
+    // Whether each hardware encoder opens here, by list entry; only the formats that show it ask.
+    std::map<std::string, HardwareProbeAnswer> availability = {};
 };

@@ -9,7 +9,7 @@ namespace {
 constexpr Writer kWriters[] = {
     {"text", TextFileHeader, TextFile, TextDvd, TextCatalogue, TextFailure},
     {"json", JsonFileHeader, JsonFile, JsonDvd, JsonCatalogue, JsonFailure},
-    {"full", TextFileHeader, FullFile, FullDvd, TextCatalogue, TextFailure},
+    {"full", TextFileHeader, FullFile, FullDvd, FullCatalogue, TextFailure},
 };
 
 }  // namespace

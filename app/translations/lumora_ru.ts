@@ -153,5 +153,33 @@
         <source>%1: video display</source>
         <translation>%1: отображение видео</translation>
     </message>
+    <message>
+        <source>Available on this machine: %1</source>
+        <translation>Доступен на этой машине: %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>нет (%1)</translation>
+    </message>
+    <message>
+        <source>no %1 device</source>
+        <translation>нет устройства %1</translation>
+    </message>
+    <message>
+        <source>it does not open</source>
+        <translation>не открывается</translation>
+    </message>
+    <message>
+        <source>no answer within 2 s</source>
+        <translation>нет ответа за 2 с</translation>
+    </message>
+    <message>
+        <source>the probe crashed</source>
+        <translation>проверка завершилась сбоем</translation>
+    </message>
 </context>
 </TS>

@@ -13,7 +13,6 @@ extern "C" {
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <set>
 
@@ -121,57 +120,29 @@ std::vector<const AVOption*> NamedConstants(const AVClass* avClass, const char* 
     return constants;
 }
 
-std::string DefaultText(const AVClass* avClass, const AVOption& option) {
-    const auto constants = NamedConstants(avClass, option.unit);
-    switch (option.type) {
-        case AV_OPT_TYPE_FLAGS: {
-            const int64_t value = option.default_val.i64;
-            if (value == 0) return "0";
-            std::string names;
-            int64_t covered = 0;
-            for (const AVOption* constant : constants) {
-                const int64_t bits = constant->default_val.i64;
-                if (bits != 0 && (value & bits) == bits) {
-                    if (!names.empty()) names += '+';
-                    names += constant->name;
-                    covered |= bits;
-                }
-            }
-            if (covered == value) return names;
-            char text[24];
-            std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(value));
-            return text;
-        }
-        case AV_OPT_TYPE_INT:
-        case AV_OPT_TYPE_INT64:
-        case AV_OPT_TYPE_UINT64:
-            for (const AVOption* constant : constants)
-                if (constant->default_val.i64 == option.default_val.i64) return constant->name;
-            return IntegerText(option.default_val.i64);
-        case AV_OPT_TYPE_DURATION: return NumberText(static_cast<double>(option.default_val.i64) / 1e6);
-        case AV_OPT_TYPE_BOOL:
-            return option.default_val.i64 < 0 ? "auto" : option.default_val.i64 == 0 ? "false" : "true";
-        case AV_OPT_TYPE_DOUBLE:
-        case AV_OPT_TYPE_FLOAT:
-        case AV_OPT_TYPE_RATIONAL: return NumberText(option.default_val.dbl);
-        case AV_OPT_TYPE_PIXEL_FMT: {
-            const char* name = av_get_pix_fmt_name(static_cast<AVPixelFormat>(option.default_val.i64));
-            return name ? name : "none";
-        }
-        case AV_OPT_TYPE_SAMPLE_FMT: {
-            const char* name = av_get_sample_fmt_name(static_cast<AVSampleFormat>(option.default_val.i64));
-            return name ? name : "none";
-        }
-        case AV_OPT_TYPE_STRING:
-        case AV_OPT_TYPE_IMAGE_SIZE:
-        case AV_OPT_TYPE_VIDEO_RATE:
-        case AV_OPT_TYPE_COLOR:
-        case AV_OPT_TYPE_DICT:
-        case AV_OPT_TYPE_CHLAYOUT: return option.default_val.str ? option.default_val.str : "";
-        case AV_OPT_TYPE_BINARY: return "";
-        default: break;
+// A value of an option, the default or the one an object holds, before it is put into words.
+struct OptionValue {
+    int64_t integer = 0;  // integer types, flags, booleans, formats, durations (microseconds)
+    double number = 0;    // double, float
+    AVRational ratio{0, 1};
+    std::string text;  // the types held as text
+};
+
+bool HeldAsText(int type) {
+    return type == AV_OPT_TYPE_STRING || type == AV_OPT_TYPE_IMAGE_SIZE || type == AV_OPT_TYPE_VIDEO_RATE ||
+           type == AV_OPT_TYPE_COLOR || type == AV_OPT_TYPE_DICT || type == AV_OPT_TYPE_CHLAYOUT;
+}
+
+OptionValue DefaultValue(const AVOption& option) {
+    OptionValue value;
+    if (HeldAsText(option.type)) {
+        value.text = option.default_val.str ? option.default_val.str : "";
+        return value;
     }
-    return IntegerText(option.default_val.i64);
+    value.integer = option.default_val.i64;
+    value.number = option.default_val.dbl;
+    value.ratio = av_d2q(option.default_val.dbl, 1 << 24);
+    return value;
 }
 
 std::string CurrentText(void* target, const char* name, int searchFlags) {
@@ -181,18 +152,76 @@ std::string CurrentText(void* target, const char* name, int searchFlags) {
     return text ? reinterpret_cast<const char*>(text.get()) : "";
 }
 
-// An integer option's value under the name of its named constant, as its default is shown
-// ("twoloop", not "1"); other values as they are.
-std::string WithConstantName(const AVClass* avClass, const AVOption& option, std::string text) {
-    if (option.type != AV_OPT_TYPE_INT && option.type != AV_OPT_TYPE_INT64 &&
-        option.type != AV_OPT_TYPE_UINT64)
-        return text;
-    char* end = nullptr;
-    const long long value = std::strtoll(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0') return text;
-    for (const AVOption* constant : NamedConstants(avClass, option.unit))
-        if (constant->default_val.i64 == value) return constant->name;
+OptionValue CurrentValue(void* target, const AVOption& option) {
+    OptionValue value;
+    if (HeldAsText(option.type) || option.type == AV_OPT_TYPE_BINARY) {
+        value.text = CurrentText(target, option.name, 0);
+    } else if (option.type == AV_OPT_TYPE_DOUBLE || option.type == AV_OPT_TYPE_FLOAT) {
+        av_opt_get_double(target, option.name, 0, &value.number);
+    } else if (option.type == AV_OPT_TYPE_RATIONAL) {
+        av_opt_get_q(target, option.name, 0, &value.ratio);
+    } else {
+        av_opt_get_int(target, option.name, 0, &value.integer);
+    }
+    return value;
+}
+
+std::string FlagsText(const std::vector<const AVOption*>& constants, int64_t value) {
+    if (value == 0) return "0";
+    std::string names;
+    int64_t covered = 0;
+    for (const AVOption* constant : constants) {
+        const int64_t bits = constant->default_val.i64;
+        if (bits != 0 && (value & bits) == bits) {
+            if (!names.empty()) names += '+';
+            names += constant->name;
+            covered |= bits;
+        }
+    }
+    if (covered == value) return names;
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(value));
     return text;
+}
+
+std::string RatioText(AVRational ratio) {
+    if (ratio.den == 1 || ratio.num == 0) return IntegerText(ratio.den == 0 ? 0 : ratio.num);
+    if (ratio.den == 0) return ratio.num > 0 ? "inf" : "-inf";
+    return IntegerText(ratio.num) + "/" + IntegerText(ratio.den);
+}
+
+// A value in the words the page uses for the default and the current value alike: a named
+// constant by its name ("medium", not 2), flags as their names joined by '+', numbers as short as
+// they are exact ("-1", not "-1.000000"), a ratio as "num/den".
+std::string ValueText(const AVClass* avClass, const AVOption& option, const OptionValue& value) {
+    const auto constants = NamedConstants(avClass, option.unit);
+    switch (option.type) {
+        case AV_OPT_TYPE_FLAGS: return FlagsText(constants, value.integer);
+        case AV_OPT_TYPE_INT:
+        case AV_OPT_TYPE_INT64:
+        case AV_OPT_TYPE_UINT64:
+            for (const AVOption* constant : constants)
+                if (constant->default_val.i64 == value.integer) return constant->name;
+            return IntegerText(value.integer);
+        case AV_OPT_TYPE_DURATION: return NumberText(static_cast<double>(value.integer) / 1e6);
+        case AV_OPT_TYPE_BOOL: return value.integer < 0 ? "auto" : value.integer == 0 ? "false" : "true";
+        case AV_OPT_TYPE_DOUBLE:
+        case AV_OPT_TYPE_FLOAT:
+            for (const AVOption* constant : constants)
+                if (constant->default_val.dbl == value.number) return constant->name;
+            return NumberText(value.number);
+        case AV_OPT_TYPE_RATIONAL: return RatioText(value.ratio);
+        case AV_OPT_TYPE_PIXEL_FMT: {
+            const char* name = av_get_pix_fmt_name(static_cast<AVPixelFormat>(value.integer));
+            return name ? name : "none";
+        }
+        case AV_OPT_TYPE_SAMPLE_FMT: {
+            const char* name = av_get_sample_fmt_name(static_cast<AVSampleFormat>(value.integer));
+            return name ? name : "none";
+        }
+        case AV_OPT_TYPE_BINARY: return value.text;
+        default: return HeldAsText(option.type) ? value.text : IntegerText(value.integer);
+    }
 }
 
 OptionDescription Describe(const AVClass* avClass, const AVOption& option, void* target) {
@@ -201,10 +230,12 @@ OptionDescription Describe(const AVClass* avClass, const AVOption& option, void*
     description.name = option.name;
     description.type = TypeName(option.type);
     description.help = option.help ? option.help : "";
-    description.defaultValue = DefaultText(avClass, option);
-    description.currentValue = target ? WithConstantName(avClass, option, CurrentText(target, option.name, 0))
-                                      : description.defaultValue;
-    if (HasRange(option.type) && (option.min != 0 || option.max != 0)) {
+    description.defaultValue = ValueText(avClass, option, DefaultValue(option));
+    description.currentValue =
+        target ? ValueText(avClass, option, CurrentValue(target, option)) : description.defaultValue;
+    // An option with named values offers those: its numeric range says less.
+    const bool named = !NamedConstants(avClass, option.unit).empty();
+    if (HasRange(option.type) && !named && (option.min != 0 || option.max != 0)) {
         description.minimum = LimitText(option.min);
         description.maximum = LimitText(option.max);
     }
@@ -288,8 +319,8 @@ OptionSetResult SetOptionText(void* object, const std::string& name, const std::
         result.hr = HResultFromAVError(error);
         result.message = "'" + value + "' is not a valid value of '" + name + "': " + AVErrorText(error);
     }
-    result.currentValue = WithConstantName(*static_cast<const AVClass* const*>(target), *option,
-                                           CurrentText(target, name.c_str(), 0));
+    result.currentValue =
+        ValueText(*static_cast<const AVClass* const*>(target), *option, CurrentValue(target, *option));
     return result;
 }
 

@@ -13,6 +13,7 @@ extern "C" {
 
 #include "backends/devices/av_options.h"
 #include "backends/devices/codec_members.h"
+#include "backends/devices/encoder_availability.h"
 #include "backends/devices/options_page.h"
 #include "backends/devices/options_source.h"
 #include "platform/base_filter.h"
@@ -115,12 +116,15 @@ public:
     }
 
     void* OptionsObject() override { return context_->priv_data; }
+    std::optional<HardwareProbeAnswer> Availability() override { return EncoderAvailability(codec_->name); }
+    std::string FilterName() override { return {}; }
 
 private:
     OptionPage ConfigPage() {
         OptionPage page;
         page.title = std::string(codec_->name) + " configuration";
         page.options = DescribeOptions(context_.get(), IsConfigOption, false);
+        page.availability = Availability();
         // The page holds a reference so that the context outlives the dialog.
         page.setOption = [self = ComPtr<IBaseFilter>::Share(this), context = context_.get()](
                              const std::string& name, const std::string& value) {
@@ -129,7 +133,7 @@ private:
         return page;
     }
 
-    CompressorAboutDescription About() const {
+    CompressorAboutDescription About() {
         CompressorAboutDescription about;
         about.name = codec_->name;
         about.longName = codec_->long_name ? codec_->long_name : "";
@@ -140,6 +144,7 @@ private:
             for (const AVPixelFormat* format = codec_->pix_fmts; *format != AV_PIX_FMT_NONE; ++format)
                 if (const char* name = av_get_pix_fmt_name(*format)) about.pixelFormats.emplace_back(name);
         }
+        about.availability = EncoderAvailability(codec_->name);
         return about;
     }
 

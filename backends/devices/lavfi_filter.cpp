@@ -55,6 +55,8 @@ public:
     HRESULT GetPages(CAUUID* pages) override { return OptionsPageList(filter_->priv_class, pages); }
 
     void* OptionsObject() override { return options_.get(); }
+    std::optional<HardwareProbeAnswer> Availability() override { return std::nullopt; }
+    std::string FilterName() override { return filter_->name; }
 
 private:
     const AVFilter* filter_;

@@ -28,6 +28,8 @@ public:
         if (!source_) return E_UNEXPECTED;
         page->title = "Options";
         page->options = DescribeOptions(source_->OptionsObject(), IsUserOption, true);
+        page->availability = source_->Availability();
+        page->filter = source_->FilterName();
         // The description keeps the object alive for as long as it can change it.
         page->setOption = [source = source_](const std::string& name, const std::string& value) {
             return SetOptionText(source->OptionsObject(), name, value, true);

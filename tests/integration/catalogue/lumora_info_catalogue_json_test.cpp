@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
+#include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "tests/support/lumora_info_run.h"
@@ -36,6 +39,29 @@ TEST(LumoraInfoCatalogueJson, HoldsTheTextsListsEntrySplitIntoNameAndLongName) {
                                               "audio_output_devices"}));
     EXPECT_TRUE(rebuilt == text.out) << "the JSON lists differ from the text";
     EXPECT_FALSE(catalogue.at("lists").at("video_codecs").at("entries").empty());
+}
+
+// Each hardware encoder is probed once, in a bounded child; on a machine without a GPU (as CI
+// machines are) none opens, and each says why, all of them together well within a second.
+TEST(LumoraInfoCatalogueJson, HardwareEncodersSayWhetherTheyOpenHere) {
+    if (std::filesystem::exists("/dev/dri") || std::filesystem::exists("/dev/nvidia0"))
+        GTEST_SKIP() << "this machine has a GPU";
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun run = RunLumoraInfo("--catalogue --json");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    const json catalogue = json::parse(run.out);
+    std::set<std::string> probed;
+    for (const auto& [key, list] : catalogue.at("lists").items())
+        for (const json& entry : list.at("entries"))
+            if (entry.contains("usable")) {
+                probed.insert(entry.at("name"));
+                EXPECT_EQ(entry.at("usable"), false) << entry;
+                EXPECT_TRUE(entry.at("reason").is_string()) << entry;
+            }
+    for (const char* hardware : {"h264_vaapi", "hevc_nvenc", "h264_qsv", "h264_v4l2m2m"})
+        EXPECT_TRUE(probed.contains(hardware)) << hardware;
+    EXPECT_FALSE(probed.contains("libx264"));
+    EXPECT_EQ(RunLumoraInfo("--catalogue").out.find("Доступен"), std::string::npos) << "the page's lines";
 }
 
 TEST(LumoraInfoCatalogueJson, AFailedWriteEndsWithOneErrorLine) {

@@ -81,6 +81,37 @@ TEST_F(OptionsPages, FilterPagesListTheirOwnAndTheirChildClassesOptions) {
         EXPECT_EQ(host_.frames[0].caption, filter);
         EXPECT_EQ(Names(host_.frames[0].pages.at(0)),
                   ffmpeg_tool::HelpOptions(std::string("filter=") + filter));
+        EXPECT_EQ(host_.frames[0].pages.at(0).filter, filter) << "arguments as a filter description";
+    }
+}
+
+// A fresh object holds its defaults, and the page shows both in one form: names of named values,
+// flags by name, numbers as the default writes them ("-1", not "-1.000000").
+TEST_F(OptionsPages, CurrentValuesOfAFreshObjectReadAsTheirDefaults) {
+    using Show = void (TKxLumora::*)(const std::string&, TSettingsDialogKind) const;
+    const struct {
+        const TStrings& list;
+        Show show;
+        const char* name;
+    } objects[] = {
+        {lumora_.List_VideoCodecs(), &TKxLumora::ShowVideoCodecSettings, "mpeg4"},
+        {lumora_.List_VideoCodecs(), &TKxLumora::ShowVideoCodecSettings, "libx264"},
+        {lumora_.List_AudioCodecs(), &TKxLumora::ShowAudioCodecSettings, "aac"},
+        {lumora_.List_DirectShowFilters(), &TKxLumora::ShowDSFilterSettings, "eq"},
+        {lumora_.List_DirectShowFilters(), &TKxLumora::ShowDSFilterSettings, "scale"},
+        {lumora_.List_DirectShowFilters(), &TKxLumora::ShowDSFilterSettings, "drawbox"},
+    };
+    for (const auto& object : objects) {
+        const std::string name = DisplayName(object.list, object.name);
+        if (name.empty()) continue;
+        host_.frames.clear();
+        (lumora_.*object.show)(name, sdkPropertyPages);
+        ASSERT_EQ(host_.frames.size(), 1u) << object.name;
+        for (const OptionDescription& option : host_.frames[0].pages.at(0).options) {
+            if (option.editable) {
+                EXPECT_EQ(option.currentValue, option.defaultValue) << object.name << " " << option.name;
+            }
+        }
     }
 }
 
@@ -104,6 +135,7 @@ TEST_F(OptionsPages, OptionsShowTypeDefaultRangeAndChoicesAndCanBeChanged) {
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(compare->defaultValue, "dctmax") << "a default with a name shows the name";
     EXPECT_EQ(compare->currentValue, "dctmax") << "so does the current value";
+    EXPECT_EQ(compare->minimum, "") << "its names, not its numbers, are what it takes";
     ASSERT_FALSE(compare->choices.empty());
     EXPECT_EQ(compare->choices[0].name, "sad");
     EXPECT_EQ(compare->choices[0].value, "0");

@@ -160,6 +160,10 @@ TEST(LumoraInfoFiles, ProgressBarOnlyOnATerminalAndForSeveralFiles) {
     EXPECT_EQ(piped.out.find("files/s"), std::string::npos);
     EXPECT_EQ(onTerminal(files + " 2>/dev/null").find("files/s"), std::string::npos)
         << "never on standard output";
+    const std::string checked = onTerminal("--verify " + ShellQuote(wav) + " >/dev/null");
+    EXPECT_NE(checked.find(" MB/s "), std::string::npos)
+        << "the check counts bytes, for one file too: " << checked;
+    EXPECT_TRUE(checked.ends_with("\r\x1b[K")) << checked;
 }
 
 TEST(LumoraInfoFiles, AFailedWriteEndsWithOneErrorLine) {

@@ -121,6 +121,8 @@ private slots:
         QCOMPARE(table->item(crf, OptionsPageWidget::kValue)->text(), QStringLiteral("23"));
         QCOMPARE(table->item(crf, OptionsPageWidget::kDefault)->text(), QStringLiteral("23"));
         QCOMPARE(table->item(crf, OptionsPageWidget::kRange)->text(), QStringLiteral("-1 \u2026 51"));
+        QCOMPARE(table->item(page.RowOf("preset"), OptionsPageWidget::kRange)->text(),
+                 QStringLiteral("fast, slow"));
         QCOMPARE(table->item(crf, OptionsPageWidget::kArgument)->text(), QStringLiteral("-crf 23"));
         QVERIFY(table->item(crf, OptionsPageWidget::kHelp)->text().contains(QStringLiteral("help of crf")));
         QVERIFY(table->item(crf, OptionsPageWidget::kValue)->flags() & Qt::ItemIsEditable);
@@ -154,6 +156,16 @@ private slots:
         object.calls.clear();
         QVERIFY(page.Apply());
         QVERIFY2(object.calls.empty(), "nothing changed since the last apply");
+
+        OptionPage filter = object.Page();
+        filter.filter = "scale";
+        OptionsPageWidget scale(filter);
+        scale.SetValueText(scale.RowOf("crf"), QStringLiteral("iw"));
+        QCOMPARE(scale.findChild<QLineEdit*>(QStringLiteral("arguments"))->text(),
+                 QStringLiteral("scale=crf=iw"));
+        scale.SetValueText(scale.RowOf("threads"), QStringLiteral("a:b,c"));
+        QCOMPARE(scale.findChild<QLineEdit*>(QStringLiteral("arguments"))->text(),
+                 QStringLiteral("'scale=crf=iw:threads=a\\\\:b\\,c'"));
     }
 
     void aRefusedValueShowsWhyAndKeepsTheFrameOpen() {
@@ -191,7 +203,19 @@ private slots:
 
     void aboutAndCaptureDialogsShowTheirFacts() {
         const CompressorAboutDialog about(
-            CompressorAboutDescription{"mpeg4", "MPEG-4 part 2", "FMP4", {"delay"}, {}});
+            CompressorAboutDescription{"mpeg4",
+                                       "MPEG-4 part 2",
+                                       "FMP4",
+                                       {"delay"},
+                                       {},
+                                       HardwareProbeAnswer{HardwareProbeResult::NoDevice, "vaapi", "", ""}});
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("availability"))->text(),
+                 QStringLiteral("Available on this machine: no (no VAAPI device)"));
+        OptionPage encoder{
+            "Options", {}, nullptr, HardwareProbeAnswer{HardwareProbeResult::Usable, "", "", ""}};
+        const OptionsPageWidget page(encoder);
+        QCOMPARE(page.findChild<QLabel*>(QStringLiteral("availability"))->text(),
+                 QStringLiteral("Available on this machine: yes"));
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("longName"))->text(),
                  QStringLiteral("MPEG-4 part 2"));
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("fourCC"))->text(), QStringLiteral("FMP4"));

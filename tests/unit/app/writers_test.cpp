@@ -134,6 +134,7 @@ protected:
             {"cuda", {HardwareProbeResult::NoDevice, "cuda", "", "Cannot load libcuda.so.1"}},
             {"qsv", {HardwareProbeResult::TimedOut, "qsv", "", ""}},
         };
+        hardware_.encoders = {{"ffv1", {HardwareProbeResult::NoDevice, "vaapi", "", ""}}};
         platform_.Category(CLSID_VideoCompressorCategory).members = {fakes::Named("x264"),
                                                                      fakes::Named("ffv1 \u2014 FF Video 1")};
     }
@@ -165,7 +166,7 @@ private:
             }
             case Subject::Catalogue:
                 lumora_.FillDeviceLists();
-                return writer.catalogue({CataloguePageLists(lumora_)});
+                return writer.catalogue({CataloguePageLists(lumora_), lumora_.HardwareEncoderAvailability()});
             case Subject::Failures:
                 return writer.failure({"/tmp", "not a DVD-Video volume", std::nullopt}) +
                        writer.failure({std::nullopt, "no enumerator", std::nullopt});
@@ -371,8 +372,14 @@ TEST_F(Writers, EachRowWritesEveryRecordWhole) {
         {"text", Subject::Catalogue,
          "Видео кодеки:\n  ffv1 — FF Video 1\n  x264\nАудио кодеки:\nФильтры DirectShow:\n"
          "Устройства захвата видео:\nУстройства захвата аудио:\nTV тюнеры:\nУстройства аудиовывода:\n"},
+        {"full", Subject::Catalogue,
+         "Видео кодеки:\n  ffv1 — FF Video 1\n    Доступен на этой машине: нет (нет устройства VAAPI)\n  "
+         "x264\n"
+         "Аудио кодеки:\nФильтры DirectShow:\nУстройства захвата видео:\nУстройства захвата аудио:\nTV "
+         "тюнеры:\n"
+         "Устройства аудиовывода:\n"},
         {"json", Subject::Catalogue,
-         R"({"lumora_json":1,"ok":true,"error":null,"lists":{"video_codecs":{"label":"Видео кодеки:","entries":[{"name":"ffv1","long_name":"FF Video 1"},{"name":"x264","long_name":null}]},"audio_codecs":{"label":"Аудио кодеки:","entries":[]},"directshow_filters":{"label":"Фильтры DirectShow:","entries":[]},"video_capture_devices":{"label":"Устройства захвата видео:","entries":[]},"audio_capture_devices":{"label":"Устройства захвата аудио:","entries":[]},"tv_tuners":{"label":"TV тюнеры:","entries":[]},"audio_output_devices":{"label":"Устройства аудиовывода:","entries":[]}}})"
+         R"({"lumora_json":1,"ok":true,"error":null,"lists":{"video_codecs":{"label":"Видео кодеки:","entries":[{"name":"ffv1","long_name":"FF Video 1","usable":false,"reason":"no VAAPI device"},{"name":"x264","long_name":null}]},"audio_codecs":{"label":"Аудио кодеки:","entries":[]},"directshow_filters":{"label":"Фильтры DirectShow:","entries":[]},"video_capture_devices":{"label":"Устройства захвата видео:","entries":[]},"audio_capture_devices":{"label":"Устройства захвата аудио:","entries":[]},"tv_tuners":{"label":"TV тюнеры:","entries":[]},"audio_output_devices":{"label":"Устройства аудиовывода:","entries":[]}}})"
          "\n"},
         {"text", Subject::Failures, ""},
         {"json", Subject::Failures,
