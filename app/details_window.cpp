@@ -10,6 +10,7 @@
 
 #include "app/application.h"
 #include "app/atomic_save.h"
+#include "app/integrity_check.h"
 #include "app/report_view.h"
 
 namespace {
@@ -50,6 +51,7 @@ TDetailsWindow::TDetailsWindow(QWidget* owner)
     btCopy = MakeButton("Копировать", this, ButtonRow);
     btSave = MakeButton("Сохранить…", this, ButtonRow);
     btClose = MakeButton("Закрыть", this, ButtonRow);
+    Check = new TIntegrityCheck(StatusArea, ButtonRow);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Tree, 1);
     layout->addLayout(ButtonRow);
@@ -58,6 +60,7 @@ TDetailsWindow::TDetailsWindow(QWidget* owner)
     connect(btCopy, &QPushButton::clicked, this, [this] { RunHandled([this] { CopyReport(); }); });
     connect(btSave, &QPushButton::clicked, this, [this] { RunHandled([this] { SaveReport(); }); });
     connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(Check, &TIntegrityCheck::Checked, this, &TDetailsWindow::ShowCheck);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
@@ -72,20 +75,39 @@ void TDetailsWindow::ShowContent(std::shared_ptr<const TDetailsContent> content,
 void TDetailsWindow::Fill(std::shared_ptr<const TDetailsContent> content) {
     content_ = std::move(content);
     if (!content_) return;
+    check_.reset();
+    Check->SetFile(content_->file);
     setWindowTitle(QStringLiteral("Подробные сведения — ") + content_->name);
     Tree->SetReport(content_->report);
 }
 
+Report TDetailsWindow::ShownReport() const {
+    Report report = content_->report;
+    if (check_) report.push_back(*check_);
+    return report;
+}
+
+void TDetailsWindow::ShowCheck(const ReportSection& section) {
+    check_ = section;
+    Tree->SetReport(ShownReport());
+    Tree->RevealSection(QString::fromUtf8(kIntegritySection));
+}
+
 void TDetailsWindow::CopyReport() const {
-    if (content_) QApplication::clipboard()->setText(QString::fromStdString(ReportText(content_->report)));
+    if (content_) QApplication::clipboard()->setText(QString::fromStdString(ReportText(ShownReport())));
 }
 
 void TDetailsWindow::SaveReport() {
     if (!content_ || !SaveDialog.Execute(this, SavedName(content_->name))) return;
     const QString path = SaveDialog.FileName();
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
-    const std::string text = json ? content_->json : ReportText(content_->report);
+    const std::string text = json ? content_->json : ReportText(ShownReport());
     if (const std::optional<QString> reason = SaveAtomically(path, QByteArray::fromStdString(text)))
         QMessageBox::critical(this, ApplicationTitle(),
                               QStringLiteral("Не удалось сохранить «%1»: %2").arg(path, *reason));
+}
+
+void TDetailsWindow::closeEvent(QCloseEvent* event) {
+    Check->Stop();
+    QWidget::closeEvent(event);
 }

@@ -5,26 +5,13 @@
 #include <clocale>
 #include <cstdio>
 
+#include "app/com_apartment.h"
 #include "app/dialogs/qt_dialog_host.h"
 #include "app/lumora_demo_unit.h"
 #include "app/start_up.h"
 #include "app/user_language.h"
-#include "platform/com.h"
 #include "platform/dialog_host.h"
 #include "platform/standard_descriptors.h"
-
-namespace {
-
-// The component-object library for the user-interface thread, released as the program ends.
-class ComApartment {
-public:
-    ComApartment() { CoInitialize(nullptr); }
-    ~ComApartment() { CoUninitialize(); }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     OpenStandardDescriptors();

@@ -12,3 +12,6 @@
 // errors with the first of them and their times, timestamps that went back. With problemsOnly,
 // only the streams that have something to report. Numbers use the separator.
 Report VerifyReport(const MediaVerification& verification, const std::string& separator, bool problemsOnly);
+
+// The check's verdict in a few words: "без ошибок", "найдены ошибки", "прервана, проверено не всё".
+std::string VerifyVerdict(const MediaVerification& verification);
