@@ -19,5 +19,6 @@ bool StreamHasProblems(const MediaStreamVerification& stream) {
 
 bool VerificationClean(const MediaVerification& verification) {
     return !verification.cancelled && !verification.endedEarly && verification.readError.empty() &&
+           verification.containerErrors == 0 &&
            std::none_of(verification.streams.begin(), verification.streams.end(), StreamHasProblems);
 }

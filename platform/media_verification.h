@@ -43,6 +43,10 @@ struct MediaVerification {
     std::optional<double> reachedEnd;      // seconds from the start: where the last packet ended
     bool endedEarly = false;               // the packets end well before the stated duration
     std::string readError;                 // why the demuxer stopped before the end of the file
+    // What the demuxer reported while reading (a lost sync, a damaged header); time: where the
+    // packets had reached then. At most kKeptDecodeErrors kept, the rest counted.
+    int64_t containerErrors = 0;
+    std::vector<MediaDecodeError> firstContainerErrors;
     bool cancelled = false;                // the cancellation flag stopped the check
     std::string refusedFormat;             // after VFW_E_UNSUPPORTED_STREAM, the refused demuxer
 };

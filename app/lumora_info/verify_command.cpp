@@ -43,6 +43,8 @@ std::string Problems(const MediaVerification& verification) {
     }
     if (errors > 0) text = ", " + std::to_string(errors) + " decoding errors" + text;
     if (verification.endedEarly) text += ", ends before its stated duration";
+    if (verification.containerErrors > 0)
+        text += ", " + std::to_string(verification.containerErrors) + " container errors";
     if (!verification.readError.empty()) text += ", reading stopped: " + verification.readError;
     return text.empty() ? "not checked to the end" : text.substr(2);
 }

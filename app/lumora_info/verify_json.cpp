@@ -12,10 +12,14 @@ Json Seconds(const std::optional<double>& seconds) {
     return seconds && std::isfinite(*seconds) ? Json(std::round(*seconds * 1e6) / 1e6) : Json();
 }
 
-Json Stream(const MediaStreamVerification& stream) {
+Json Errors(const std::vector<MediaDecodeError>& first) {
     Json errors = Json::array();
-    for (const MediaDecodeError& error : stream.firstErrors)
+    for (const MediaDecodeError& error : first)
         errors.push_back({{"time_s", Seconds(error.time)}, {"message", error.message}});
+    return errors;
+}
+
+Json Stream(const MediaStreamVerification& stream) {
     return {{"index", stream.index},
             {"kind", StreamKindName(stream.kind)},
             {"codec", TextOrNull(stream.codec)},
@@ -23,7 +27,7 @@ Json Stream(const MediaStreamVerification& stream) {
             {"packets", stream.packets},
             {"decoded_frames", stream.decodedFrames},
             {"errors", stream.errors},
-            {"first_errors", std::move(errors)},
+            {"first_errors", Errors(stream.firstErrors)},
             {"timestamps_backwards", stream.timestampsBackwards}};
 }
 
@@ -38,6 +42,8 @@ Json VerificationJson(const MediaVerification& verification) {
             {"duration_s", Seconds(verification.statedDuration)},
             {"end_s", Seconds(verification.reachedEnd)},
             {"read_error", TextOrNull(verification.readError)},
+            {"container_errors", verification.containerErrors},
+            {"first_container_errors", Errors(verification.firstContainerErrors)},
             {"cancelled", verification.cancelled},
             {"size_bytes", verification.fileSize},
             {"bytes_read", verification.bytesRead},

@@ -5,13 +5,16 @@
 
 namespace {
 
-std::string Verdict(const MediaVerification& verification) {
-    if (verification.cancelled) return "прервана, проверено не всё";
-    return VerificationClean(verification) ? "без ошибок" : "найдены ошибки";
+ReportSection FirstErrors(const std::vector<MediaDecodeError>& first, const std::string& separator) {
+    ReportSection errors{"Первые ошибки", {}, {}};
+    for (const MediaDecodeError& error : first)
+        errors.lines.push_back(
+            {error.time ? FormatClockTime(*error.time, separator) : "?", ReportValue(error.message)});
+    return errors;
 }
 
 ReportSection FileSection(const MediaVerification& verification, const std::string& separator) {
-    ReportSection section{"Проверка", {{"Итог", Verdict(verification)}}, {}};
+    ReportSection section{"Проверка", {{"Итог", VerifyVerdict(verification)}}, {}};
     section.lines.push_back({"Прочитано", std::to_string(verification.bytesRead) + " из " +
                                               std::to_string(verification.fileSize) + " байт"});
     if (verification.statedDuration)
@@ -22,6 +25,10 @@ ReportSection FileSection(const MediaVerification& verification, const std::stri
         section.lines.push_back({"Файл обрывается", "раньше заявленной длительности"});
     if (!verification.readError.empty())
         section.lines.push_back({"Чтение остановлено", ReportValue(verification.readError)});
+    if (verification.containerErrors > 0) {
+        section.lines.push_back({"Ошибок контейнера", std::to_string(verification.containerErrors)});
+        section.sections.push_back(FirstErrors(verification.firstContainerErrors, separator));
+    }
     return section;
 }
 
@@ -41,12 +48,7 @@ ReportSection StreamSection(const MediaStreamVerification& stream, const std::st
     section.lines.push_back({"Ошибок", std::to_string(stream.errors)});
     if (stream.timestampsBackwards > 0)
         section.lines.push_back({"Метки времени назад", std::to_string(stream.timestampsBackwards)});
-    if (stream.firstErrors.empty()) return section;
-    ReportSection errors{"Первые ошибки", {}, {}};
-    for (const MediaDecodeError& error : stream.firstErrors)
-        errors.lines.push_back(
-            {error.time ? FormatClockTime(*error.time, separator) : "?", ReportValue(error.message)});
-    section.sections.push_back(std::move(errors));
+    if (!stream.firstErrors.empty()) section.sections.push_back(FirstErrors(stream.firstErrors, separator));
     return section;
 }
 
@@ -57,4 +59,9 @@ Report VerifyReport(const MediaVerification& verification, const std::string& se
     for (const MediaStreamVerification& stream : verification.streams)
         if (!problemsOnly || StreamHasProblems(stream)) report.push_back(StreamSection(stream, separator));
     return report;
+}
+
+std::string VerifyVerdict(const MediaVerification& verification) {
+    if (verification.cancelled) return "прервана, проверено не всё";
+    return VerificationClean(verification) ? "без ошибок" : "найдены ошибки";
 }

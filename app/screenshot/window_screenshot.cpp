@@ -12,6 +12,8 @@
 // LUMORA_SCREENSHOT_OPEN_LISTS, a comma-separated list of drop-down lists' object names, opens
 // those lists for a page picture, which is then taken from the screen: the window with the lists.
 // LUMORA_SCREENSHOT_AUDIO_LINE=N chooses the selected title's Nth audio line (from 1).
+// LUMORA_SCREENSHOT_VERIFY=1 runs a file's integrity check in the details window before the
+// picture, which then shows the check's section.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +35,7 @@
 #include "app/details_commands.h"
 #include "app/details_window.h"
 #include "app/dvd_volume_path.h"
+#include "app/integrity_check.h"
 #include "app/lumora_demo_unit.h"
 #include "app/report_view.h"
 #include "app/start_up.h"
@@ -146,6 +149,14 @@ int DetailsPicture(TForm1& form, const QStringList& arguments) {
     if (!window || !QTest::qWaitForWindowExposed(window)) {
         std::fprintf(stderr, "window_screenshot: no details window\n");
         return 1;
+    }
+    if (qEnvironmentVariableIsSet("LUMORA_SCREENSHOT_VERIFY")) {
+        window->Check->btVerify->click();
+        if (!QTest::qWaitFor([window] { return !window->Check->Running(); }, 120000)) {
+            std::fprintf(stderr, "window_screenshot: the integrity check did not end\n");
+            return 1;
+        }
+        QApplication::processEvents();
     }
     return Save(window->grab(), arguments[1]);
 }

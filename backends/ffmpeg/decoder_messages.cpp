@@ -2,6 +2,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
 #include <libavutil/log.h>
 }
 
@@ -22,33 +23,49 @@ std::unordered_set<const void*>& Listeners() {
     return listeners;
 }
 
-// The codec context a log call names: the context itself, or the one a private context points to.
-const AVCodecContext* CodecContextOf(void* context) {
+struct Named {
+    void* opaque = nullptr;
+    int64_t packet = AV_NOPTS_VALUE;
+};
+
+// The codec or format context a log call names: the context itself, or the one a private
+// context points to.
+Named NamedContext(void* context) {
     for (int depth = 0; context && depth < 2; ++depth) {
         const AVClass* logClass = *static_cast<const AVClass* const*>(context);
-        if (!logClass) return nullptr;
-        if (logClass == avcodec_get_class()) return static_cast<const AVCodecContext*>(context);
-        if (logClass->parent_log_context_offset <= 0) return nullptr;
+        if (!logClass) return {};
+        if (logClass == avcodec_get_class()) {
+            const auto* codec = static_cast<const AVCodecContext*>(context);
+            return {codec->opaque, PacketTag(*codec)};
+        }
+        if (logClass == avformat_get_class()) return {static_cast<AVFormatContext*>(context)->opaque};
+        if (logClass->parent_log_context_offset <= 0) return {};
         context =
             *reinterpret_cast<void**>(static_cast<char*>(context) + logClass->parent_log_context_offset);
     }
-    return nullptr;
+    return {};
 }
 
 void Route(void* context, int level, const char* format, va_list arguments) {
     if (level > AV_LOG_ERROR || !context) return;
-    const AVCodecContext* codec = CodecContextOf(context);
-    if (!codec || !codec->opaque) return;
+    const Named named = NamedContext(context);
+    if (!named.opaque) return;
     const std::lock_guard lock(RouterLock());
-    if (!Listeners().contains(codec->opaque)) return;
+    if (!Listeners().contains(named.opaque)) return;
     char text[1024];
     std::vsnprintf(text, sizeof text, format, arguments);
-    static_cast<DecoderMessages*>(codec->opaque)->Append(text, PacketTag(*codec));
+    static_cast<DecoderMessages*>(named.opaque)->Append(text, named.packet);
 }
 
 }  // namespace
 
 DecoderMessages::DecoderMessages(AVCodecContext& context) {
+    context.opaque = this;
+    const std::lock_guard lock(RouterLock());
+    Listeners().insert(this);
+}
+
+DecoderMessages::DecoderMessages(AVFormatContext& context) {
     context.opaque = this;
     const std::lock_guard lock(RouterLock());
     Listeners().insert(this);

@@ -1,6 +1,6 @@
-// What a decoder reports through libavutil's log at error level, kept per decoder. The log is one
-// for the whole process, so each message goes to the decoder whose codec context it names; the
-// contexts of frame threads carry the same opaque pointer as their decoder's.
+// What a decoder or a demuxer reports through libavutil's log at error level, kept per context.
+// The log is one for the whole process, so each message goes to the context it names, found by
+// the context's opaque pointer; the contexts of frame threads carry the same one as their decoder's.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <vector>
 
 struct AVCodecContext;
+struct AVFormatContext;
 
 namespace lumora::ffmpeg {
 
@@ -27,6 +28,8 @@ class DecoderMessages {
 public:
     // Takes the context's opaque pointer and keeps its messages until destroyed.
     explicit DecoderMessages(AVCodecContext& context);
+    // A demuxer's messages carry no packet tag.
+    explicit DecoderMessages(AVFormatContext& context);
     ~DecoderMessages();
     DecoderMessages(const DecoderMessages&) = delete;
     DecoderMessages& operator=(const DecoderMessages&) = delete;

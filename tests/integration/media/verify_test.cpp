@@ -119,6 +119,9 @@ TEST(Verify, ReportsWhatFfmpegReportsWithTimesAndExitStatus) {
         {"clean", ts, {}, true, false},
         {"packets flipped", ts, FlipPackets({60, 150, 240}, ts), false, false},
         {"one percent flipped", ts, FlipOnePercent, false, false},
+        // The demuxer loses its sync, says so and goes on, as ffmpeg's does.
+        {"garbage after the end", ts,
+         [](std::string& bytes, std::vector<double>&) { bytes.append(300000, '\0'); }, false, false},
         {"cut in half", mkv, [](std::string& bytes, std::vector<double>&) { bytes.resize(bytes.size() / 2); },
          false, true},
         {"no decoder", SamplePath("unknown_fourcc.avi"), {}, false, false},
@@ -154,6 +157,10 @@ TEST(Verify, ReportsWhatFfmpegReportsWithTimesAndExitStatus) {
             }
         }
         EXPECT_EQ(errors, FfmpegDecodingErrors(path, verify["streams"]));
+        // Only the demuxers meet these: the transport stream's lost sync, Matroska's early end.
+        EXPECT_EQ(verify["container_errors"] > 0,
+                  std::string_view(c.name) == "garbage after the end" || std::string_view(c.name) == "cut in half");
+        EXPECT_EQ(verify["bytes_read"], verify["size_bytes"]);
         if (std::string_view(c.name) == "no decoder") {
             EXPECT_EQ(verify["streams"][0]["decoder"], Json());
         }

@@ -15,6 +15,8 @@ MediaVerification EveryProblem() {
     checked.reachedEnd = 2.04;
     checked.endedEarly = true;
     checked.readError = "Input/output error";
+    checked.containerErrors = 12;
+    checked.firstContainerErrors = {{2.04, "max resync size reached, could not find sync byte"}};
     checked.streams.resize(3);
     checked.streams[0] = {0,      MediaStreamKind::Video,
                           "h264", "h264",
@@ -35,6 +37,9 @@ TEST(VerifyOutput, ReportAndJsonSayEverythingTheCheckFound) {
   Данные до: 00:00:02,040
   Файл обрывается: раньше заявленной длительности
   Чтение остановлено: Input/output error
+  Ошибок контейнера: 12
+  Первые ошибки
+    00:00:02,040: max resync size reached, could not find sync byte
 
 Поток #0 (h264)
   Декодер: h264
@@ -57,7 +62,7 @@ TEST(VerifyOutput, ReportAndJsonSayEverythingTheCheckFound) {
         << full;
     EXPECT_EQ(
         VerificationJson(checked).dump(),
-        R"({"ok":false,"ended_early":true,"duration_s":4.0,"end_s":2.04,"read_error":"Input/output error","cancelled":false,"size_bytes":2000,"bytes_read":1000,"streams":[{"index":0,"kind":"video","codec":"h264","decoder":"h264","packets":50,"decoded_frames":49,"errors":2,"first_errors":[{"time_s":1.5,"message":"error while decoding MB 1 2"},{"time_s":null,"message":"no frame!"}],"timestamps_backwards":0},{"index":1,"kind":"audio","codec":"aac","decoder":"aac","packets":90,"decoded_frames":90,"errors":0,"first_errors":[],"timestamps_backwards":0},{"index":2,"kind":"subtitle","codec":null,"decoder":null,"packets":3,"decoded_frames":0,"errors":0,"first_errors":[],"timestamps_backwards":1}]})");
+        R"({"ok":false,"ended_early":true,"duration_s":4.0,"end_s":2.04,"read_error":"Input/output error","container_errors":12,"first_container_errors":[{"time_s":2.04,"message":"max resync size reached, could not find sync byte"}],"cancelled":false,"size_bytes":2000,"bytes_read":1000,"streams":[{"index":0,"kind":"video","codec":"h264","decoder":"h264","packets":50,"decoded_frames":49,"errors":2,"first_errors":[{"time_s":1.5,"message":"error while decoding MB 1 2"},{"time_s":null,"message":"no frame!"}],"timestamps_backwards":0},{"index":1,"kind":"audio","codec":"aac","decoder":"aac","packets":90,"decoded_frames":90,"errors":0,"first_errors":[],"timestamps_backwards":0},{"index":2,"kind":"subtitle","codec":null,"decoder":null,"packets":3,"decoded_frames":0,"errors":0,"first_errors":[],"timestamps_backwards":1}]})");
 }
 
 }  // namespace
