@@ -11,6 +11,9 @@
 #                                  DVD module reads images)
 #   screenshot-details-file.png    the details window of holiday.mkv, as tall as its rows
 #   screenshot-details-dvd.png     the details window of the volume, its second title expanded
+#   screenshot-details-verify.png  the details window of damaged.ts (a transport stream with
+#                                  bytes overwritten and zeros after its end) after its
+#                                  integrity check
 #   screenshot-catalogue-sound-server.png  the catalogue with a PulseAudio server of the picture's
 #                                  own (two null sinks, a null source), its audio lists open
 set -euo pipefail
@@ -41,6 +44,15 @@ if [ ! -f "$mkv" ]; then
     -metadata:s:a:1 language=rus -metadata:s:s:0 language=fre -disposition:s:0 forced "$mkv"
   rm -rf "$parts"
 fi
+damaged="$samples/damaged.ts"
+if [ ! -f "$damaged" ]; then
+  ffmpeg -v error -y -f lavfi -i testsrc2=size=640x360:rate=25:duration=8 -f lavfi -i sine=duration=8 \
+    -c:v libx264 -preset veryfast -g 25 -c:a mp2 "$damaged"
+  for offset in 300100 600100 900100; do
+    printf '\x55\xaa\x55\xaa\x55\xaa\x55\xaa' | dd of="$damaged" bs=1 seek=$offset conv=notrunc status=none
+  done
+  head -c 100000 /dev/zero >>"$damaged"  # the demuxer loses its sync
+fi
 volume="$samples/MY_DVD"
 if [ ! -d "$volume/VIDEO_TS" ]; then
   authored=$(mktemp -d)
@@ -64,6 +76,8 @@ shoot --drop docs/screenshot-drop.png "$sample" "$volume" && echo "wrote docs/sc
 screen=1024x1024 shoot --details docs/screenshot-details-file.png "$mkv" && echo "wrote docs/screenshot-details-file.png"
 shoot --details docs/screenshot-details-dvd.png "$volume/VIDEO_TS/VIDEO_TS.IFO" 2 &&
   echo "wrote docs/screenshot-details-dvd.png"
+LUMORA_SCREENSHOT_VERIFY=1 shoot --details docs/screenshot-details-verify.png "$damaged" &&
+  echo "wrote docs/screenshot-details-verify.png"
 status=0
 shoot 2 docs/screenshot-dvd-image.png "$image" || status=$?
 case $status in
