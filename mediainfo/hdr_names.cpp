@@ -49,8 +49,10 @@ std::string DolbyVisionCompatibilityName(int compatibilityId) {
 std::string HdrFormatName(const MediaVideoDetails& video) {
     std::string name;
     if (const auto& vision = video.dolbyVision) {
-        name = "Dolby Vision " + std::to_string(vision->profile);
-        if (vision->compatibilityId != 0) name += "." + std::to_string(vision->compatibilityId);
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) of "." + std::to_string(…).
+        name = "Dolby Vision ";
+        name += std::to_string(vision->profile);
+        if (vision->compatibilityId != 0) name.append(".").append(std::to_string(vision->compatibilityId));
         if (const std::string compatible = DolbyVisionCompatibilityName(vision->compatibilityId);
             !compatible.empty())
             name += ", " + compatible;
