@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/details_window.h"
 #include "app/lumora_demo_unit.h"
+#include "app/report_view.h"
 
 namespace {
 
@@ -30,6 +31,12 @@ TDetailsCommands::TDetailsCommands(TForm1& form) : QObject(&form), form_(form) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), &form);
     connect(shortcut, &QShortcut::activated, this, [this] { RunHandled([this] { ShowPageDetails(); }); });
     form.installEventFilter(this);
+    // The open window follows the title picked on the page.
+    connect(form.lbTitles, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = form_.lbTitles->selectedItems();
+        if (WindowOpen() && dvd_ && window_->Content() == dvd_.get() && !selected.isEmpty())
+            window_->Tree->RevealSection(TitleSection(form_.lbTitles->row(selected.first())));
+    });
 }
 
 void TDetailsCommands::WireList(QListWidget* box, void (TDetailsCommands::*show)(), bool file) {

@@ -135,6 +135,8 @@ private slots:
         QCOMPARE(title.data().toString(), QStringLiteral("Заголовок 2"));
         QVERIFY(window->Tree->isExpanded(title));
         QVERIFY(window->Tree->viewport()->rect().contains(window->Tree->visualRect(title)));
+        box->setCurrentRow(0);  // the open window follows the page's choice
+        QCOMPARE(window->Tree->currentIndex().data().toString(), QStringLiteral("Заголовок 1"));
     }
 
     void disabledWithNothingRead_data() {
