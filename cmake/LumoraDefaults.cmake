@@ -15,8 +15,11 @@ function(lumora_defaults target)
   if(LUMORA_SANITIZE)
     # GCC's maybe-uninitialized analysis misfires on sanitizer-instrumented code (std::regex and
     # std::function in libstdc++ 12); the plain build keeps the warning.
+    # -Og -g1 (after the build type's -O2 -g, so they win): the sanitizer build is there to run
+    # the tests; it compiles in well under half the time and its reports still name every line.
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
-                                             -fno-omit-frame-pointer $<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>)
+                                             -fno-omit-frame-pointer $<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>
+                                             -Og -g1)
     target_link_options(${target} PUBLIC -fsanitize=address,undefined)
   endif()
 endfunction()
