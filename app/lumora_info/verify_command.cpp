@@ -31,6 +31,11 @@ private:
     size_t reported_ = 0;
 };
 
+// "1 decoding error", "3 decoding errors".
+std::string Counted(int64_t count, const std::string& what) {
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
 // What went wrong, in one line for standard error.
 std::string Problems(const MediaVerification& verification) {
     int64_t errors = 0;
@@ -41,10 +46,10 @@ std::string Problems(const MediaVerification& verification) {
         if (stream.timestampsBackwards > 0)
             text += ", timestamps go back in stream " + std::to_string(stream.index);
     }
-    if (errors > 0) text = ", " + std::to_string(errors) + " decoding errors" + text;
+    if (errors > 0) text = ", " + Counted(errors, "decoding error") + text;
     if (verification.endedEarly) text += ", ends before its stated duration";
     if (verification.containerErrors > 0)
-        text += ", " + std::to_string(verification.containerErrors) + " container errors";
+        text += ", " + Counted(verification.containerErrors, "container error");
     if (!verification.readError.empty()) text += ", reading stopped: " + verification.readError;
     return text.empty() ? "not checked to the end" : text.substr(2);
 }
