@@ -24,6 +24,20 @@ function(lumora_defaults target)
   endif()
 endfunction()
 
+# An installed target is linked with the run path it is installed with, which holds in the build
+# tree as well (see CMAKE_LIBRARY_OUTPUT_DIRECTORY). Otherwise CMake pads the build tree's run
+# path for an edit at install time with empty entries, which the loader reads as the current
+# folder: a program started from the build tree would load libraries from wherever it was started.
+# A program's run path assumes that bin/ and the build tree's app/ lie one level down alike.
+function(lumora_installed_run_path target)
+  if(ARGC GREATER 1)
+    set(run_path "${ARGV1}")
+  else()
+    set(run_path "$ORIGIN/../${LUMORA_MODULE_INSTALL_DIR}")
+  endif()
+  set_target_properties(${target} PROPERTIES BUILD_WITH_INSTALL_RPATH ON INSTALL_RPATH "${run_path}")
+endfunction()
+
 # One library of the system's own code: the sources of its folder, the folders it may use.
 function(lumora_folder_library target)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;USES")
@@ -44,6 +58,7 @@ function(lumora_backend_module module backend)
   if(NOT LUMORA_BUILD_FUZZERS)  # the fuzzer's coverage hooks come from the fuzzing program
     target_link_options(${module} PRIVATE -Wl,--no-undefined)
   endif()
+  lumora_installed_run_path(${module} "$ORIGIN")  # beside the platform library
   install(TARGETS ${module} LIBRARY DESTINATION ${LUMORA_MODULE_INSTALL_DIR})
 endfunction()
 
