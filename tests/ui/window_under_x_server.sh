@@ -5,7 +5,4 @@
 #   window_under_x_server.sh LUMORA_DEMO [PATH]
 command -v xvfb-run >/dev/null || { echo "xvfb-run is missing"; exit 77; }
 unset QT_QPA_PLATFORM
-# Qt's libraries keep no frame pointers: the leak suppressions that name them need the full
-# unwinding of every allocation.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0"
 LUMORA_QUIT_WHEN_SHOWN=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
