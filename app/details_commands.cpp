@@ -20,8 +20,12 @@ const char kHint[] = "Двойной щелчок или Ctrl+I — подроб
 const char kShowCaption[] = "Подробно…";
 const char kCopyCaption[] = "Копировать всё";
 
-// The name the DVD report gives a title's section: "Заголовок N", N counted from 1.
-QString TitleSection(int row) { return QStringLiteral("Заголовок %1").arg(row + 1); }
+// The name the DVD report gives the section of the title selected in the list: "Заголовок N", N
+// counted from 1; empty when none is selected.
+QString SelectedTitleSection(const QListWidget& titles) {
+    const QList<QListWidgetItem*> selected = titles.selectedItems();
+    return selected.isEmpty() ? QString() : QStringLiteral("Заголовок %1").arg(titles.row(selected.first()) + 1);
+}
 
 }  // namespace
 
@@ -33,9 +37,8 @@ TDetailsCommands::TDetailsCommands(TForm1& form) : QObject(&form), form_(form) {
     form.installEventFilter(this);
     // The open window follows the title picked on the page.
     connect(form.lbTitles, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = form_.lbTitles->selectedItems();
-        if (WindowOpen() && dvd_ && window_->Content() == dvd_.get() && !selected.isEmpty())
-            window_->Tree->RevealSection(TitleSection(form_.lbTitles->row(selected.first())));
+        if (WindowOpen() && dvd_ && window_->Content() == dvd_.get())
+            window_->Tree->RevealSection(SelectedTitleSection(*form_.lbTitles));
     });
 }
 
@@ -104,8 +107,7 @@ void TDetailsCommands::Show(const std::shared_ptr<const TDetailsContent>& conten
 void TDetailsCommands::ShowFileDetails() { Show(FileContent(), {}); }
 
 void TDetailsCommands::ShowDvdDetails() {
-    const QList<QListWidgetItem*> selected = form_.lbTitles->selectedItems();
-    Show(dvd_, selected.isEmpty() ? QString() : TitleSection(form_.lbTitles->row(selected.first())));
+    Show(dvd_, SelectedTitleSection(*form_.lbTitles));
 }
 
 void TDetailsCommands::CopyFileDetails() {

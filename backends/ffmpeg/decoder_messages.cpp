@@ -59,14 +59,12 @@ void Route(void* context, int level, const char* format, va_list arguments) {
 
 }  // namespace
 
-DecoderMessages::DecoderMessages(AVCodecContext& context) {
-    context.opaque = this;
-    const std::lock_guard lock(RouterLock());
-    Listeners().insert(this);
-}
+DecoderMessages::DecoderMessages(AVCodecContext& context) { Listen(context.opaque); }
 
-DecoderMessages::DecoderMessages(AVFormatContext& context) {
-    context.opaque = this;
+DecoderMessages::DecoderMessages(AVFormatContext& context) { Listen(context.opaque); }
+
+void DecoderMessages::Listen(void*& opaque) {
+    opaque = this;
     const std::lock_guard lock(RouterLock());
     Listeners().insert(this);
 }

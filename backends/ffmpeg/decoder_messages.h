@@ -41,6 +41,8 @@ public:
     void Append(const char* text, int64_t packet);
 
 private:
+    void Listen(void*& opaque);
+
     std::mutex mutex_;
     std::string partial_;  // a line reported in pieces, until its line end
     std::vector<DecoderMessage> lines_;

@@ -100,7 +100,7 @@ bool ReadFirstFrames(MediaInput& input, MediaDetails& details) {
             finished = false;
             break;
         }
-        if (av_read_frame(&format, packet.get()) < 0) break;
+        if (input.ReadPacket(*packet) < 0) break;
         trials.Feed(*packet);
         if (video && packet->stream_index == stream->index) {
             if (av_packet_get_side_data(packet.get(), AV_PKT_DATA_DYNAMIC_HDR10_PLUS, nullptr))

@@ -64,7 +64,7 @@ HardwareProbeAnswer TryHardwareDecoding(const std::string& path, int streamIndex
         return Failed(answer, opened);
     int result = 0;
     for (int fed = 0; fed < kPackets && !input->PastDeadline();) {
-        result = av_read_frame(format, packet.get());
+        result = input->ReadPacket(*packet);
         if (result < 0) break;
         if (packet->stream_index == streamIndex) {
             ++fed;

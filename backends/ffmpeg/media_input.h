@@ -44,6 +44,14 @@ public:
     bool Cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
     // errno of the last read that failed; 0 when none did.
     int ReadError() const { return readError_; }
+    // av_read_frame, asked again while the demuxer answers "try again" (the transport stream's,
+    // after it lost its sync) and each answer has consumed some of the file, as ffmpeg does.
+    // onEach runs after every call, for what the demuxer logged.
+    template <typename OnEach>
+    int ReadPacket(AVPacket& packet, OnEach onEach);
+    int ReadPacket(AVPacket& packet) {
+        return ReadPacket(packet, [] {});
+    }
 
 private:
     MediaInput() = default;
@@ -66,5 +74,19 @@ private:
     std::chrono::steady_clock::time_point deadline_;
     const std::atomic<bool>* cancel_ = nullptr;
 };
+
+template <typename OnEach>
+int MediaInput::ReadPacket(AVPacket& packet, OnEach onEach) {
+    constexpr int kStalledRetries = 100;
+    int64_t retriedAt = -1;
+    for (int stalled = 0;;) {
+        const int read = av_read_frame(format_.get(), &packet);
+        onEach();
+        if (read != AVERROR(EAGAIN)) return read;
+        stalled = bytesRead_ == retriedAt ? stalled + 1 : 0;
+        retriedAt = bytesRead_;
+        if (stalled == kStalledRetries) return read;
+    }
+}
 
 }  // namespace lumora::ffmpeg

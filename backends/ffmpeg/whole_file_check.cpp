@@ -18,9 +18,6 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(50);
 // How far short of the stated duration the packets may end: a last audio frame, a frame's length.
 constexpr double kEndTolerance = 0.5;         // seconds
 constexpr double kEndToleranceShare = 0.005;  // of the duration
-// A demuxer that lost its sync answers "try again" (the transport stream's after a damaged
-// stretch); reading goes on, as ffmpeg's does, while each answer has consumed some of the file.
-constexpr int kStalledRetries = 100;
 
 bool Decoded(AVMediaType type) {
     return type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO || type == AVMEDIA_TYPE_SUBTITLE;
@@ -87,17 +84,9 @@ MediaVerification CheckWholeFile(MediaInput& input, IVerifyProgress* progress) {
         }
     };
     auto reported = std::chrono::steady_clock::now();
-    int stalled = 0;
-    int64_t retriedAt = -1;
     for (;;) {
         if (input.Cancelled()) break;
-        const int read = av_read_frame(&format, packet.get());
-        takeDemuxerMessages();
-        if (read == AVERROR(EAGAIN)) {
-            stalled = input.BytesRead() == retriedAt ? stalled + 1 : 0;
-            retriedAt = input.BytesRead();
-            if (stalled < kStalledRetries) continue;
-        }
+        const int read = input.ReadPacket(*packet, takeDemuxerMessages);
         if (read < 0) {
             if (read != AVERROR_EOF && !input.Cancelled())
                 result.readError = ErrorText(input.ReadError() ? AVERROR(input.ReadError()) : read);
