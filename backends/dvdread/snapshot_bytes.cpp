@@ -35,6 +35,15 @@ public:
             (*this)(items[i]);
         return true;
     }
+    // The first `count` entries of a fixed array, after their count.
+    template <class T, size_t N>
+    bool Array(const T (&items)[N], const ULONG& count) {
+        const ULONG used = std::min<ULONG>(count, N);
+        (*this)(used);
+        for (ULONG i = 0; i < used; ++i)
+            (*this)(items[i]);
+        return true;
+    }
     std::vector<uint8_t> Bytes() && { return std::move(bytes_); }
 
 private:
@@ -70,6 +79,13 @@ public:
             (*this)(item);
         return !failed_;
     }
+    template <class T, size_t N>
+    bool Array(T (&items)[N], ULONG& count) {
+        if (!(*this)(count) || count > N) return Fail();
+        for (ULONG i = 0; i < count; ++i)
+            (*this)(items[i]);
+        return !failed_;
+    }
     size_t Left() const { return bytes_.size(); }
 
 private:
@@ -87,6 +103,18 @@ template <class Stream, class Volume>
 bool VolumeDetailsFields(Stream& bytes, Volume& volume) {
     return bytes(volume.label) && bytes(volume.labelSource) && bytes(volume.vmgIdentifier) &&
            bytes(volume.providerIdentifier) && bytes(volume.titleSets) && bytes(volume.category);
+}
+
+// A title's attributes with only the streams it has: the fixed arrays hold 8 audio and 32
+// subpicture streams and the multichannel tables (never filled), some 3 KB a title otherwise.
+template <class Stream, class Title>
+bool TitleFactsFields(Stream& bytes, Title& title) {
+    auto& attributes = title.attributes;
+    return bytes(title.sound) && bytes(title.chapters) && bytes(title.parentalLevels) && bytes(title.menu) &&
+           bytes(attributes.AppMode) && bytes(attributes.VideoAttributes) &&
+           bytes.Array(attributes.AudioAttributes, attributes.ulNumberOfAudioStreams) &&
+           bytes.Array(attributes.SubpictureAttributes, attributes.ulNumberOfSubpictureStreams) &&
+           bytes(title.totalTime) && bytes(title.timeCodeFlags) && bytes(title.userOperations);
 }
 
 template <class Stream, class Title>
@@ -109,7 +137,7 @@ std::vector<uint8_t> SerializeSnapshot(const VolumeSnapshot& snapshot) {
     VolumeDetailsFields(out, snapshot.volumeDetails);
     const DvdTitleDetails none;
     for (size_t i = 0; i < snapshot.titles.size(); ++i) {
-        out(snapshot.titles[i]);
+        TitleFactsFields(out, snapshot.titles[i]);
         TitleDetailsFields(out, i < snapshot.titleDetails.size() ? snapshot.titleDetails[i] : none);
     }
     out(kMagic);
@@ -126,11 +154,13 @@ std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes
         !VolumeDetailsFields(in, snapshot.volumeDetails))
         return std::nullopt;
     const size_t count = snapshot.facts.titleCount;
-    if (count > in.Left() / sizeof(TitleFacts)) return std::nullopt;
+    // Each title takes at least its menu's attributes: a count the bytes cannot hold is refused
+    // before anything is made for it.
+    if (count > in.Left() / sizeof(DVD_MenuAttributes)) return std::nullopt;
     snapshot.titles.resize(count);
     snapshot.titleDetails.resize(count);
     for (size_t i = 0; i < count; ++i)
-        if (!in(snapshot.titles[i]) || !TitleDetailsFields(in, snapshot.titleDetails[i])) return std::nullopt;
+        if (!TitleFactsFields(in, snapshot.titles[i]) || !TitleDetailsFields(in, snapshot.titleDetails[i])) return std::nullopt;
     if (!in(magic) || magic != kMagic || in.Left() != 0) return std::nullopt;
     return snapshot;
 }
