@@ -38,7 +38,7 @@ HRESULT DvdNavigator::GetCurrentAudio(ULONG* streamsAvailable, ULONG* currentStr
     if (!streamsAvailable || !currentStream) return E_POINTER;
     if (!Volume()) return E_FAIL;
     const TitleFacts* title = PlayingTitle();
-    *streamsAvailable = title ? title->attributes.ulNumberOfAudioStreams : Volume()->facts.menuAudioStreams;
+    *streamsAvailable = title ? title->attributes.audioStreams : Volume()->facts.menuAudioStreams;
     *currentStream = 0;
     return S_OK;
 }
@@ -48,7 +48,7 @@ HRESULT DvdNavigator::GetCurrentSubpicture(ULONG* streamsAvailable, ULONG* curre
     if (!Volume()) return E_FAIL;
     const TitleFacts* title = PlayingTitle();
     *streamsAvailable =
-        title ? title->attributes.ulNumberOfSubpictureStreams : Volume()->facts.menuSubpictureStreams;
+        title ? title->attributes.subpictureStreams : Volume()->facts.menuSubpictureStreams;
     *currentStream = 0;
     *isDisabled = 1;
     return S_OK;
@@ -82,7 +82,7 @@ HRESULT DvdNavigator::GetTitleAttributes(ULONG titleNumber, DVD_MenuAttributes* 
     const TitleFacts* title = nullptr;
     if (const HRESULT hr = FindTitle(titleNumber, title); FAILED(hr)) return hr;
     if (menu) *menu = title->menu;
-    if (attributes) *attributes = title->attributes;
+    if (attributes) *attributes = title->attributes.Whole();
     return S_OK;
 }
 

@@ -105,15 +105,15 @@ bool VolumeDetailsFields(Stream& bytes, Volume& volume) {
            bytes(volume.providerIdentifier) && bytes(volume.titleSets) && bytes(volume.category);
 }
 
-// A title's attributes with only the streams it has: the fixed arrays hold 8 audio and 32
-// subpicture streams and the multichannel tables (never filled), some 3 KB a title otherwise.
+// A title's attributes with only the streams it has: of 8 audio and 32 subpicture slots, a title
+// uses a few.
 template <class Stream, class Title>
 bool TitleFactsFields(Stream& bytes, Title& title) {
     auto& attributes = title.attributes;
     return bytes(title.sound) && bytes(title.chapters) && bytes(title.parentalLevels) && bytes(title.menu) &&
-           bytes(attributes.AppMode) && bytes(attributes.VideoAttributes) &&
-           bytes.Array(attributes.AudioAttributes, attributes.ulNumberOfAudioStreams) &&
-           bytes.Array(attributes.SubpictureAttributes, attributes.ulNumberOfSubpictureStreams) &&
+           bytes(attributes.appMode) && bytes(attributes.video) &&
+           bytes.Array(attributes.audio, attributes.audioStreams) &&
+           bytes.Array(attributes.subpictures, attributes.subpictureStreams) &&
            bytes(title.totalTime) && bytes(title.timeCodeFlags) && bytes(title.userOperations);
 }
 

@@ -15,8 +15,8 @@ namespace lumora::dvdread {
 
 namespace {
 
-constexpr ULONG kMaxAudioStreams = std::extent_v<decltype(DVD_TitleAttributes::AudioAttributes)>;
-constexpr ULONG kMaxSubpictureStreams = std::extent_v<decltype(DVD_TitleAttributes::SubpictureAttributes)>;
+constexpr ULONG kMaxAudioStreams = std::extent_v<decltype(TitleAttributes::audio)>;
+constexpr ULONG kMaxSubpictureStreams = std::extent_v<decltype(TitleAttributes::subpictures)>;
 // The whole reading, both attempts; the window waits for it. It is what a slow optical drive needs
 // for the IFO files alone: a VIDEO_TS.IFO and one IFO per title set, a few hundred kilobytes,
 // which a spinning drive reads in about a second even at 1x (1.385 MB/s) with a seek of some
@@ -66,17 +66,17 @@ TitleFacts ReadTitle(DvdVolume& volume, uint32_t number, DvdTitleDetails& detail
         MenuAttributes(manager.vmgi_mat->vmg_category, set.vtsm_video_attr, set.nr_of_vtsm_audio_streams,
                        set.vtsm_audio_attr, set.nr_of_vtsm_subp_streams, set.vtsm_subp_attr);
     const uint32_t application = set.vts_category & 0x0F;
-    title.attributes.AppMode = application == 0   ? DVD_AppMode_Not_Specified
-                               : application == 1 ? DVD_AppMode_Karaoke
-                                                  : DVD_AppMode_Other;
-    title.attributes.VideoAttributes = ToVideoAttributes(set.vts_video_attr);
-    title.attributes.ulNumberOfAudioStreams = std::min<ULONG>(set.nr_of_vts_audio_streams, kMaxAudioStreams);
-    for (ULONG i = 0; i < title.attributes.ulNumberOfAudioStreams; ++i)
-        title.attributes.AudioAttributes[i] = ToAudioAttributes(set.vts_audio_attr[i]);
-    title.attributes.ulNumberOfSubpictureStreams =
-        std::min<ULONG>(set.nr_of_vts_subp_streams, kMaxSubpictureStreams);
-    for (ULONG i = 0; i < title.attributes.ulNumberOfSubpictureStreams; ++i)
-        title.attributes.SubpictureAttributes[i] = ToSubpictureAttributes(set.vts_subp_attr[i]);
+    TitleAttributes& attributes = title.attributes;
+    attributes.appMode = application == 0   ? DVD_AppMode_Not_Specified
+                         : application == 1 ? DVD_AppMode_Karaoke
+                                            : DVD_AppMode_Other;
+    attributes.video = ToVideoAttributes(set.vts_video_attr);
+    attributes.audioStreams = std::min<ULONG>(set.nr_of_vts_audio_streams, kMaxAudioStreams);
+    for (ULONG i = 0; i < attributes.audioStreams; ++i)
+        attributes.audio[i] = ToAudioAttributes(set.vts_audio_attr[i]);
+    attributes.subpictureStreams = std::min<ULONG>(set.nr_of_vts_subp_streams, kMaxSubpictureStreams);
+    for (ULONG i = 0; i < attributes.subpictureStreams; ++i)
+        attributes.subpictures[i] = ToSubpictureAttributes(set.vts_subp_attr[i]);
     const TitleTime time = ToTitleTime(data->entryChain->playback_time);
     title.totalTime = time.time;
     title.timeCodeFlags = time.flags;
@@ -85,6 +85,17 @@ TitleFacts ReadTitle(DvdVolume& volume, uint32_t number, DvdTitleDetails& detail
 }
 
 }  // namespace
+
+DVD_TitleAttributes TitleAttributes::Whole() const {
+    DVD_TitleAttributes whole{};
+    whole.AppMode = appMode;
+    whole.VideoAttributes = video;
+    whole.ulNumberOfAudioStreams = audioStreams;
+    std::copy(std::begin(audio), std::end(audio), whole.AudioAttributes);
+    whole.ulNumberOfSubpictureStreams = subpictureStreams;
+    std::copy(std::begin(subpictures), std::end(subpictures), whole.SubpictureAttributes);
+    return whole;
+}
 
 std::optional<VolumeSnapshot> ReadVolumeSnapshot(const VolumeLocation& location, ReadingScope scope,
                                                  const std::filesystem::path& privateFolder, BackupUse use) {

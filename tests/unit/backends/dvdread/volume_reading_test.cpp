@@ -15,10 +15,10 @@ TEST(SnapshotBytes, RoundTripAndRefuseAnythingIncomplete) {
     snapshot.facts.discId = 0x1122334455667788;
     snapshot.titles.resize(2);
     snapshot.titles[1].sound = 1;
-    snapshot.titles[1].attributes.ulNumberOfAudioStreams = 3;
-    snapshot.titles[1].attributes.AudioAttributes[2].dwFrequency = 96000;
-    snapshot.titles[1].attributes.ulNumberOfSubpictureStreams = 32;
-    snapshot.titles[1].attributes.SubpictureAttributes[31].Language = 0x419;
+    snapshot.titles[1].attributes.audioStreams = 3;
+    snapshot.titles[1].attributes.audio[2].dwFrequency = 96000;
+    snapshot.titles[1].attributes.subpictureStreams = 32;
+    snapshot.titles[1].attributes.subpictures[31].Language = 0x419;
     snapshot.titles[1].userOperations = 5;
     snapshot.volumeDetails.label = "FÊTE";
     snapshot.titleDetails.resize(2);
@@ -32,9 +32,9 @@ TEST(SnapshotBytes, RoundTripAndRefuseAnythingIncomplete) {
     EXPECT_EQ(back->location, "/disc/VIDEO_TS");
     EXPECT_EQ(back->facts.discId, snapshot.facts.discId);
     ASSERT_EQ(back->titles.size(), 2u);
-    EXPECT_EQ(back->titles[1].attributes.ulNumberOfAudioStreams, 3u);
-    EXPECT_EQ(back->titles[1].attributes.AudioAttributes[2].dwFrequency, 96000u);
-    EXPECT_EQ(back->titles[1].attributes.SubpictureAttributes[31].Language, 0x419u);
+    EXPECT_EQ(back->titles[1].attributes.audioStreams, 3u);
+    EXPECT_EQ(back->titles[1].attributes.audio[2].dwFrequency, 96000u);
+    EXPECT_EQ(back->titles[1].attributes.subpictures[31].Language, 0x419u);
     EXPECT_EQ(back->titles[1].userOperations, 5u);
     EXPECT_EQ(back->volumeDetails.label, "FÊTE");
     ASSERT_EQ(back->titleDetails.size(), 2u);
