@@ -1,5 +1,6 @@
 // The cost of reading a DVD volume, as a folder and as an image: the whole reader as the window
-// runs it, and, to show where the time goes, libdvdread's IFO reading alone in this process.
+// runs it, and, to show where the time goes, libdvdread's IFO reading alone in this process and
+// the full report of what was read.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "backends/dvdread/private_folder.h"
+#include "app/page_text/dvd_details_report.h"
 #include "backends/dvdread/volume_reading.h"
 #include "component/lumoram.h"
 #include "platform/com.h"
@@ -66,6 +68,21 @@ void ReadSnapshotInProcess(benchmark::State& state, const std::string& name) {
     }
 }
 
+// The report `lumora_info -of full --dvd` prints and the details window shows, with its text.
+void FullReport(benchmark::State& state, const std::string& name) {
+    if (!Have(name)) {
+        state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux)");
+        return;
+    }
+    CoInitialize(nullptr);
+    TKxLumora lumora;
+    lumora.SetFileName((kVolumes / name / "VIDEO_TS/VIDEO_TS.IFO").string());
+    lumora.ReadDVDInfo();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReportText(DvdDetailsReport(lumora)));
+    CoUninitialize();
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(ReadDvdInfo, pal_mixed, "pal_mixed")->Unit(benchmark::kMillisecond);
@@ -76,5 +93,7 @@ BENCHMARK_CAPTURE(ReadDvdInfo, pal_mixed_iso, "pal_mixed.iso")->Unit(benchmark::
 BENCHMARK_CAPTURE(ReadDvdInfo, many_99_iso, "many_99.iso")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadSnapshotInProcess, pal_mixed, "pal_mixed")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadSnapshotInProcess, many_99, "many_99")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FullReport, pal_mixed, "pal_mixed")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FullReport, many_99, "many_99")->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

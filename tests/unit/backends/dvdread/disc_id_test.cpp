@@ -23,6 +23,14 @@ TEST(Crc64, MatchesTheCheckValue) {
     split.Add(Bytes("1234"));
     split.Add(Bytes("56789"));
     EXPECT_EQ(split.Value(), crc.Value());
+    std::vector<uint8_t> many(1003);
+    for (size_t i = 0; i < many.size(); ++i)
+        many[i] = static_cast<uint8_t>(i * 37);
+    Crc64 whole, byteByByte;
+    whole.Add(many);
+    for (const uint8_t byte : many)
+        byteByByte.Add(std::span(&byte, 1));
+    EXPECT_EQ(whole.Value(), byteByByte.Value()) << "eight bytes at a time as one by one";
     EXPECT_EQ(Crc64().Value(), ~uint64_t{0}) << "all ones before any byte, and no final xor";
 }
 
