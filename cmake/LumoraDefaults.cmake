@@ -50,7 +50,10 @@ endfunction()
 # A backend: its code as a static library (which its own tests link directly) and the module that
 # the platform loads on the first request for one of its classes.
 function(lumora_backend_module module backend)
-  set_target_properties(${backend} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  # The module exports its entry alone: its own functions are bound when it is linked, not
+  # looked up one by one by the loader each time a program loads it.
+  set_target_properties(${backend} PROPERTIES POSITION_INDEPENDENT_CODE ON
+                        CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   add_library(${module} MODULE module.cpp)
   lumora_defaults(${module})
   set_target_properties(${module} PROPERTIES PREFIX "" CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
