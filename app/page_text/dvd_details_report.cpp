@@ -16,8 +16,8 @@ class Lines {
 public:
     explicit Lines(const std::string& separator) : separator_(separator) {}
 
-    void Add(const char* label, const std::string& value) {
-        if (!value.empty()) lines_.push_back({label, ReportValue(value)});
+    void Add(const char* label, std::string value) {
+        if (!value.empty()) lines_.push_back({label, ReportValue(std::move(value))});
     }
     void Time(const char* label, const std::optional<double>& seconds) {
         Add(label, seconds ? FormatClockTime(*seconds, separator_) : std::string("?"));

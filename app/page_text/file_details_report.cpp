@@ -34,8 +34,8 @@ class Lines {
 public:
     explicit Lines(const std::string& separator) : separator_(separator) {}
 
-    void Add(const char* label, const std::string& value) {
-        if (!value.empty()) lines_.push_back({label, ReportValue(value)});
+    void Add(const char* label, std::string value) {
+        if (!value.empty()) lines_.push_back({label, ReportValue(std::move(value))});
     }
     template <class Number>
     void Add(const char* label, const std::optional<Number>& value, const char* unit) {

@@ -5,22 +5,42 @@
 
 namespace {
 
-void AppendSection(const ReportSection& section, const std::string& indent, std::string& text) {
-    text.append(indent).append(section.title).append("\n");
-    const std::string inner = indent + "  ";
+void AppendSection(const ReportSection& section, size_t indent, std::string& text) {
+    text.append(indent, ' ').append(section.title).append("\n");
     for (const ReportLine& line : section.lines)
-        text.append(inner).append(line.label).append(": ").append(line.value).append("\n");
+        text.append(indent + 2, ' ').append(line.label).append(": ").append(line.value).append("\n");
     for (const ReportSection& nested : section.sections)
-        AppendSection(nested, inner, text);
+        AppendSection(nested, indent + 2, text);
+}
+
+// The length of the section's text, so that the text is made in one piece.
+size_t SectionLength(const ReportSection& section, size_t indent) {
+    size_t length = indent + section.title.size() + 1;
+    for (const ReportLine& line : section.lines)
+        length += indent + 2 + line.label.size() + 2 + line.value.size() + 1;
+    for (const ReportSection& nested : section.sections)
+        length += SectionLength(nested, indent + 2);
+    return length;
 }
 
 }  // namespace
 
+namespace {
+
+// Most values are short printable ASCII, which stays as it is.
+bool ShownAsItIs(std::string_view text) {
+    return text.size() <= kReportValueLimit &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
+}  // namespace
+
+std::string ReportValue(std::string&& text) {
+    return ShownAsItIs(text) ? std::move(text) : ReportValue(std::string_view(text));
+}
+
 std::string ReportValue(std::string_view text) {
-    // Most values are short printable ASCII, which stays as it is.
-    if (text.size() <= kReportValueLimit &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
-        return std::string(text);
+    if (ShownAsItIs(text)) return std::string(text);
     std::string value;
     size_t characters = 0;
     for (size_t at = 0; at < text.size();) {
@@ -46,10 +66,14 @@ std::string ReportValue(std::string_view text) {
 }
 
 std::string ReportText(const Report& report) {
+    size_t length = 0;
+    for (const ReportSection& section : report)
+        length += SectionLength(section, 0) + 1;
     std::string text;
+    text.reserve(length);
     for (const ReportSection& section : report) {
         if (!text.empty()) text += "\n";
-        AppendSection(section, "", text);
+        AppendSection(section, 0, text);
     }
     return text;
 }

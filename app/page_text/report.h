@@ -24,6 +24,7 @@ using Report = std::vector<ReportSection>;
 // kReportValueLimit characters.
 inline constexpr size_t kReportValueLimit = 1000;
 std::string ReportValue(std::string_view text);
+std::string ReportValue(std::string&& text);  // the same, without a copy of text that stays as it is
 
 // Each section's title on a line of its own, its lines as "label: value" and its nested
 // sections indented by two spaces more; a blank line between top-level sections.
