@@ -61,7 +61,9 @@ function(lumora_backend_module module backend)
   if(NOT LUMORA_BUILD_FUZZERS)  # the fuzzer's coverage hooks come from the fuzzing program
     target_link_options(${module} PRIVATE -Wl,--no-undefined)
   endif()
-  lumora_installed_run_path(${module} "$ORIGIN")  # beside the platform library
+  # No run path: the platform library that loads a module is loaded already, and a search of
+  # the module's folder first would only cost each of its libraries a dozen failed lookups.
+  lumora_installed_run_path(${module} "")
   install(TARGETS ${module} LIBRARY DESTINATION ${LUMORA_MODULE_INSTALL_DIR})
 endfunction()
 
