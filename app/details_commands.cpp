@@ -24,7 +24,8 @@ const char kCopyCaption[] = "Копировать всё";
 // counted from 1; empty when none is selected.
 QString SelectedTitleSection(const QListWidget& titles) {
     const QList<QListWidgetItem*> selected = titles.selectedItems();
-    return selected.isEmpty() ? QString() : QStringLiteral("Заголовок %1").arg(titles.row(selected.first()) + 1);
+    return selected.isEmpty() ? QString()
+                              : QStringLiteral("Заголовок %1").arg(titles.row(selected.first()) + 1);
 }
 
 }  // namespace
@@ -106,9 +107,7 @@ void TDetailsCommands::Show(const std::shared_ptr<const TDetailsContent>& conten
 
 void TDetailsCommands::ShowFileDetails() { Show(FileContent(), {}); }
 
-void TDetailsCommands::ShowDvdDetails() {
-    Show(dvd_, SelectedTitleSection(*form_.lbTitles));
-}
+void TDetailsCommands::ShowDvdDetails() { Show(dvd_, SelectedTitleSection(*form_.lbTitles)); }
 
 void TDetailsCommands::CopyFileDetails() {
     if (const auto& file = FileContent())

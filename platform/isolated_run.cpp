@@ -58,8 +58,8 @@ public:
                 pid_ = -1;
                 return errno == ECHILD;
             }
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0) return false;
             if (ended.IsOpen()) {
                 pollfd child{ended.Get(), POLLIN, 0};

@@ -47,8 +47,7 @@ HRESULT DvdNavigator::GetCurrentSubpicture(ULONG* streamsAvailable, ULONG* curre
     if (!streamsAvailable || !currentStream || !isDisabled) return E_POINTER;
     if (!Volume()) return E_FAIL;
     const TitleFacts* title = PlayingTitle();
-    *streamsAvailable =
-        title ? title->attributes.subpictureStreams : Volume()->facts.menuSubpictureStreams;
+    *streamsAvailable = title ? title->attributes.subpictureStreams : Volume()->facts.menuSubpictureStreams;
     *currentStream = 0;
     *isDisabled = 1;
     return S_OK;

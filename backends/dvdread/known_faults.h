@@ -11,7 +11,7 @@ inline constexpr KnownLibraryFault kKnownLibdvdreadFaults[] = {
     {"double-free", " in ifoRead_FP_PGC "},   // libdvdread_first_play_pgc_double_free, _pgc_double_free
     {"heap-buffer-overflow", " in ifoRead_TT_SRPT "},  // libdvdread_tt_srpt_size_wrap_overflow
     {"allocation-size-too-big", "/libdvdread.so."},    // libdvdread_calloc_negative_size
-    {"SEGV", " in ifoRead_PGCIT "},  // libdvdread_pgcit_null_write
+    {"SEGV", " in ifoRead_PGCIT "},                    // libdvdread_pgcit_null_write
 };
 
 }  // namespace lumora::dvdread

@@ -113,8 +113,8 @@ bool TitleFactsFields(Stream& bytes, Title& title) {
     return bytes(title.sound) && bytes(title.chapters) && bytes(title.parentalLevels) && bytes(title.menu) &&
            bytes(attributes.appMode) && bytes(attributes.video) &&
            bytes.Array(attributes.audio, attributes.audioStreams) &&
-           bytes.Array(attributes.subpictures, attributes.subpictureStreams) &&
-           bytes(title.totalTime) && bytes(title.timeCodeFlags) && bytes(title.userOperations);
+           bytes.Array(attributes.subpictures, attributes.subpictureStreams) && bytes(title.totalTime) &&
+           bytes(title.timeCodeFlags) && bytes(title.userOperations);
 }
 
 template <class Stream, class Title>
@@ -160,7 +160,8 @@ std::optional<VolumeSnapshot> DeserializeSnapshot(std::span<const uint8_t> bytes
     snapshot.titles.resize(count);
     snapshot.titleDetails.resize(count);
     for (size_t i = 0; i < count; ++i)
-        if (!TitleFactsFields(in, snapshot.titles[i]) || !TitleDetailsFields(in, snapshot.titleDetails[i])) return std::nullopt;
+        if (!TitleFactsFields(in, snapshot.titles[i]) || !TitleDetailsFields(in, snapshot.titleDetails[i]))
+            return std::nullopt;
     if (!in(magic) || magic != kMagic || in.Left() != 0) return std::nullopt;
     return snapshot;
 }

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "backends/dvdread/private_folder.h"
 #include "app/page_text/dvd_details_report.h"
+#include "backends/dvdread/private_folder.h"
 #include "backends/dvdread/volume_reading.h"
 #include "component/lumoram.h"
 #include "platform/com.h"

@@ -70,7 +70,9 @@ TEST(FormatClockTime, HoursMinutesSecondsAndMilliseconds) {
     EXPECT_EQ(FormatClockTime(1.2, ","), "00:00:01,200");
     EXPECT_EQ(FormatClockTime(3725.0005, "."), "01:02:05.001") << "rounded to the millisecond";
     EXPECT_EQ(FormatClockTime(-0.007, "."), "-00:00:00.007");
-    EXPECT_EQ(FormatClockTime(360000, "\xD9\xAB"), "100:00:00\xD9\xAB" "000");
+    EXPECT_EQ(FormatClockTime(360000, "\xD9\xAB"),
+              "100:00:00\xD9\xAB"
+              "000");
     EXPECT_EQ(FormatClockTime(1e16, "."), "1E16") << "beyond what milliseconds count";
     EXPECT_EQ(FormatClockTime(std::nan(""), "."), "");
 }
