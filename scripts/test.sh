@@ -32,7 +32,14 @@ for variant in release asan minimal; do
   scripts/configure.sh "$dir" "${flags[@]}"
   cmake --build "$dir" -j "$jobs"
   echo "== $variant tests"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300
+  if ! ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300; then
+    # LeakSanitizer's tracer now and then crashes as a test process ends, after the test passed
+    # ("Tracer caught signal 11": a fault of the sanitizer runtime, google/sanitizers#1353). Then
+    # the failed tests run once more; any other failure stands.
+    [ "$variant" = asan ] && grep -q "^Tracer caught signal" "$dir/Testing/Temporary/LastTest.log" || exit 1
+    echo "== $variant tests: the failed ones once more, LeakSanitizer's tracer having crashed"
+    ctest --test-dir "$dir" --output-on-failure --rerun-failed --timeout 300
+  fi
   check_user_folders
 done
 
