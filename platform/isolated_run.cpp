@@ -29,6 +29,10 @@ constexpr bool kSanitized = __has_feature(address_sanitizer);
 constexpr bool kSanitized = false;
 #endif
 
+std::chrono::milliseconds MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+}
+
 // A child process that is killed and reaped unless it was reaped already.
 class Child {
 public:
@@ -58,8 +62,7 @@ public:
                 pid_ = -1;
                 return errno == ECHILD;
             }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
+            const auto left = MillisecondsLeft(deadline);
             if (left.count() <= 0) return false;
             if (ended.IsOpen()) {
                 pollfd child{ended.Get(), POLLIN, 0};
@@ -191,8 +194,7 @@ std::optional<std::vector<uint8_t>> RunIsolated(const IsolatedWork& work, std::c
     std::vector<uint8_t> bytes;
     uint8_t buffer[65536];
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        const auto left = MillisecondsLeft(end);
         if (left.count() <= 0) return std::nullopt;
         pollfd ready{in.Get(), POLLIN, 0};
         const int polled = ::poll(&ready, 1, static_cast<int>(left.count()));

@@ -37,15 +37,23 @@ bool Have(const std::string& name) {
     return std::system(command.c_str()) == 0 && fs::exists(ifo);
 }
 
+// The volume, authored if need be; else the benchmark is skipped with the reason.
+bool Authored(benchmark::State& state, const std::string& name) {
+    if (Have(name)) return true;
+    state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux, genisoimage)");
+    return false;
+}
+
+// What the window's open dialog gives the component: the image, or the folder's VIDEO_TS.IFO.
+std::string OpenedPath(const std::string& name) {
+    return (name.ends_with(".iso") ? kVolumes / name : kVolumes / name / "VIDEO_TS/VIDEO_TS.IFO").string();
+}
+
 void ReadDvdInfo(benchmark::State& state, const std::string& name) {
-    if (!Have(name)) {
-        state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux, genisoimage)");
-        return;
-    }
+    if (!Authored(state, name)) return;
     CoInitialize(nullptr);
     TKxLumora lumora;
-    lumora.SetFileName(
-        (name.ends_with(".iso") ? kVolumes / name : kVolumes / name / "VIDEO_TS/VIDEO_TS.IFO").string());
+    lumora.SetFileName(OpenedPath(name));
     for (auto _ : state) {
         lumora.ReadDVDInfo();
         benchmark::DoNotOptimize(lumora.DVDInfo().Titles.Count());
@@ -55,10 +63,7 @@ void ReadDvdInfo(benchmark::State& state, const std::string& name) {
 }
 
 void ReadSnapshotInProcess(benchmark::State& state, const std::string& name) {
-    if (!Have(name)) {
-        state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux)");
-        return;
-    }
+    if (!Authored(state, name)) return;
     using namespace lumora::dvdread;
     const VolumeLocation location{VolumeKind::Folder, kVolumes / name / "VIDEO_TS"};
     for (auto _ : state) {
@@ -70,13 +75,10 @@ void ReadSnapshotInProcess(benchmark::State& state, const std::string& name) {
 
 // The report `lumora_info -of full --dvd` prints and the details window shows, with its text.
 void FullReport(benchmark::State& state, const std::string& name) {
-    if (!Have(name)) {
-        state.SkipWithError("the volume could not be authored (ffmpeg, dvdauthor, spumux)");
-        return;
-    }
+    if (!Authored(state, name)) return;
     CoInitialize(nullptr);
     TKxLumora lumora;
-    lumora.SetFileName((kVolumes / name / "VIDEO_TS/VIDEO_TS.IFO").string());
+    lumora.SetFileName(OpenedPath(name));
     lumora.ReadDVDInfo();
     for (auto _ : state)
         benchmark::DoNotOptimize(ReportText(DvdDetailsReport(lumora)));
